@@ -1,0 +1,34 @@
+#include "cli/cli_command.h"
+
+namespace rovex::cli {
+
+// The explicit table of commands: adding one is one line here.
+const std::vector<CliCommand>& Commands() {
+  static const std::vector<CliCommand> commands = {
+      {"settings", "settings list | get NAME | set NAME text:VALUE|number:VALUE | delete NAME | reset", CmdSettings},
+  };
+  return commands;
+}
+
+int RunCli(const std::vector<std::string>& argv, CliContext& ctx) {
+  auto usage = [&](std::FILE* f) {
+    std::fprintf(f, "usage: rovex-cli COMMAND [ARGS]\n\ncommands:\n");
+    for (const CliCommand& c : Commands()) std::fprintf(f, "  %s\n", c.usage);
+  };
+  if (argv.size() < 2) {
+    usage(ctx.err);
+    return 2;
+  }
+  if (argv[1] == "--help" || argv[1] == "-h" || argv[1] == "help") {
+    usage(ctx.out);
+    return 0;
+  }
+  for (const CliCommand& c : Commands()) {
+    if (argv[1] == c.name) return c.run(std::vector<std::string>(argv.begin() + 2, argv.end()), ctx);
+  }
+  std::fprintf(ctx.err, "rovex-cli: unknown command '%s'\n", argv[1].c_str());
+  usage(ctx.err);
+  return 2;
+}
+
+}  // namespace rovex::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+// The platform services the running system is handed. Each is an interface;
+// the Qt program, rovex-cli and the tests each fill in their own. A service a
+// caller does not need may stay null. Later services (serial port, voice,
+// speech, canvas factory, clipboard, shell, power, printer) join this list.
+
+namespace rovex {
+
+class SettingsStore;
+class UserPrompt;
+class Clock;
+class MessagePoster;
+
+struct Services {
+  SettingsStore* store = nullptr;
+  UserPrompt* prompt = nullptr;
+  Clock* clock = nullptr;
+  MessagePoster* poster = nullptr;
+};
+
+}  // namespace rovex

@@ -1,0 +1,172 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "platform/file_settings_store.h"
+#include "platform/settings_tree.h"
+#include "support/temp_dir.h"
+
+namespace rovex {
+namespace {
+
+using testing::TempDir;
+
+TEST(SettingsTree, KeepsKindsAndTellsMissingKeyFromMissingValue) {
+  SettingsTree t;
+  EXPECT_EQ(t.Read("Software\\ROVEX", "Port").status, ReadStatus::KeyMissing);
+  t.Write("Software\\ROVEX", "Port", SettingValue::Text("Com3"));
+  t.Write("Software\\ROVEX", "MapScale", SettingValue::Number(4000));
+  EXPECT_EQ(t.Read("Software\\ROVEX", "Speed").status, ReadStatus::ValueMissing);
+  EXPECT_EQ(t.Read("Software\\ROVEX", "Port").value, SettingValue::Text("Com3"));
+  EXPECT_EQ(t.Read("Software\\ROVEX", "MapScale").value, SettingValue::Number(4000));
+  // A child key brings its parents into being, as in the registry.
+  EXPECT_TRUE(t.HasKey("Software"));
+}
+
+TEST(SettingsTree, RoundTripsAnyTextButNul) {
+  SettingsTree t;
+  std::string awkward = "C:\\ROVEX\\a=b [x] ;#\n\r\t\x01\x7f\xe9\xff end";
+  t.Write("Software\\ROVEX", "Odd name with spaces", SettingValue::Text(awkward));
+  t.Write("Software\\ROVEX", "Empty", SettingValue::Text(""));
+  t.Write("Software\\ROVEX", "Max", SettingValue::Number(0xffffffffu));
+  t.AddKey("Software\\ROVEX\\POIFiles");
+  SettingsTree back;
+  std::string error;
+  ASSERT_TRUE(back.Parse(t.Serialise(), &error)) << error;
+  EXPECT_EQ(back.Read("Software\\ROVEX", "Odd name with spaces").value.text, awkward);
+  EXPECT_EQ(back.Read("Software\\ROVEX", "Empty").value, SettingValue::Text(""));
+  EXPECT_EQ(back.Read("Software\\ROVEX", "Max").value.number, 0xffffffffu);
+  EXPECT_TRUE(back.HasKey("Software\\ROVEX\\POIFiles"));
+  EXPECT_TRUE(back.Values("Software\\ROVEX\\POIFiles").empty());
+}
+
+TEST(SettingsTree, RejectsDamagedContentAndKeepsWhatItHad) {
+  const std::vector<std::string> damaged = {
+      "Port=text:Com1\n",                          // value before any key
+      "[Software\\ROVEX]\nPort\n",                 // no '='
+      "[Software\\ROVEX]\nPort=com1\n",            // no kind
+      "[Software\\ROVEX]\nN=number:12x\n",         // not a number
+      "[Software\\ROVEX]\nN=number:4294967296\n",  // beyond 32 bits
+      "[Software\\ROVEX]\nT=text:bad\\q\n",        // unknown escape
+      "[Software\\ROVEX]\nT=text:bad\\x0\n",       // cut escape
+      "[Software\\ROVEX\nT=text:x\n",              // unclosed key
+      std::string("[Software\\ROVEX]\nT=text:a\0b\n", 28),
+  };
+  for (const std::string& content : damaged) {
+    SettingsTree t;
+    t.Write("K", "kept", SettingValue::Number(1));
+    std::string error;
+    EXPECT_FALSE(t.Parse(content, &error)) << content;
+    EXPECT_NE(error.find("line "), std::string::npos);
+    EXPECT_EQ(t.Read("K", "kept").status, ReadStatus::Ok);
+  }
+}
+
+TEST(FileSettingsStore, PersistsAndSeesOtherWriters) {
+  TempDir dir;
+  const std::string path = dir.File("cfg/settings.conf");
+  FileSettingsStore a(path);
+  EXPECT_FALSE(a.KeyExists("Software\\ROVEX"));
+  ASSERT_TRUE(a.Write("Software\\ROVEX", "Port", SettingValue::Text("ttyUSB0")));
+  FileSettingsStore b(path);  // another process, in effect
+  EXPECT_EQ(b.Read("Software\\ROVEX", "Port").value.text, "ttyUSB0");
+  ASSERT_TRUE(b.Write("Software\\ROVEX", "Speed", SettingValue::Text("9600")));
+  // a has the file cached and must notice b's change, and must not lose it on its next write.
+  EXPECT_EQ(a.Read("Software\\ROVEX", "Speed").value.text, "9600");
+  ASSERT_TRUE(a.Write("Software\\ROVEX", "Parity", SettingValue::Text("Even")));
+  FileSettingsStore c(path);
+  EXPECT_EQ(c.Values("Software\\ROVEX").size(), 3u);
+  EXPECT_TRUE(c.Delete("Software\\ROVEX", "Port"));
+  EXPECT_FALSE(c.Delete("Software\\ROVEX", "Port"));
+  EXPECT_EQ(a.Read("Software\\ROVEX", "Port").status, ReadStatus::ValueMissing);
+}
+
+TEST(FileSettingsStore, BatchReachesTheDiskOnceAtCommit) {
+  TempDir dir;
+  const std::string path = dir.File("settings.conf");
+  FileSettingsStore store(path);
+  {
+    SettingsBatch batch(store);
+    store.Write("Software\\ROVEX", "A", SettingValue::Number(1));
+    store.Write("Software\\ROVEX", "B", SettingValue::Number(2));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(batch.Commit());
+  }
+  FileSettingsStore other(path);
+  EXPECT_EQ(other.Values("Software\\ROVEX").size(), 2u);
+}
+
+TEST(FileSettingsStore, FailedWriteKeepsOldFileAndMemoryAgree) {
+  TempDir dir;
+  // The store's folder is a file, so nothing can be written below it.
+  dir.Write("blocker", "x");
+  FileSettingsStore store(dir.File("blocker/settings.conf"));
+  EXPECT_FALSE(store.Write("Software\\ROVEX", "Port", SettingValue::Text("Com2")));
+  EXPECT_FALSE(store.KeyExists("Software\\ROVEX"));
+  EXPECT_NE(store.LastErrorCode(), 0);
+  store.BeginBatch();
+  store.Write("Software\\ROVEX", "Port", SettingValue::Text("Com2"));
+  EXPECT_FALSE(store.CommitBatch());
+  EXPECT_FALSE(store.KeyExists("Software\\ROVEX"));
+}
+
+TEST(FileSettingsStore, DamagedFileIsSetAsideWithAMessage) {
+  TempDir dir;
+  const std::string path = dir.File("settings.conf");
+  dir.Write("settings.conf", "[Software\\ROVEX]\nPort=text:Com1\ngarbage line\n");
+  FileSettingsStore store(path);
+  EXPECT_FALSE(store.KeyExists("Software\\ROVEX"));  // as on a first run
+  std::string report = store.TakeDamageReport();
+  EXPECT_NE(report.find("damaged"), std::string::npos);
+  EXPECT_NE(report.find("line 3"), std::string::npos);
+  EXPECT_TRUE(store.TakeDamageReport().empty());
+  bool setAside = false;
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+    if (e.path().filename().string().rfind("settings.conf.damaged-", 0) == 0) {
+      setAside = true;
+      EXPECT_EQ(dir.Read(e.path().filename()), "[Software\\ROVEX]\nPort=text:Com1\ngarbage line\n");
+    }
+  }
+  EXPECT_TRUE(setAside);
+  // The store goes on and can write a good file again.
+  EXPECT_TRUE(store.Write("Software\\ROVEX", "Port", SettingValue::Text("Com2")));
+  EXPECT_EQ(FileSettingsStore(path).Read("Software\\ROVEX", "Port").value.text, "Com2");
+}
+
+// A writer killed at random moments (as by a power cut to the process) must
+// leave a file that parses to one complete version or the other.
+TEST(FileSettingsStore, KilledWriterNeverLeavesABrokenFile) {
+  TempDir dir;
+  const std::string path = dir.File("settings.conf");
+  std::string big(20000, 'x');
+  for (int round = 0; round < 12; ++round) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      FileSettingsStore store(path);
+      for (int i = 0;; ++i) {
+        SettingsBatch batch(store);
+        store.Write("Software\\ROVEX", "Round", SettingValue::Number(static_cast<uint32_t>(i)));
+        store.Write("Software\\ROVEX", "Payload", SettingValue::Text(big + std::to_string(i)));
+        batch.Commit();
+      }
+    }
+    usleep(static_cast<useconds_t>(3000 + round * 1700));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    FileSettingsStore check(path);
+    if (!std::filesystem::exists(path)) continue;  // killed before the first rename
+    EXPECT_TRUE(check.TakeDamageReport().empty()) << "round " << round;
+    SettingRead r = check.Read("Software\\ROVEX", "Round");
+    ASSERT_EQ(r.status, ReadStatus::Ok);
+    EXPECT_EQ(check.Read("Software\\ROVEX", "Payload").value.text, big + std::to_string(r.value.number));
+  }
+}
+
+}  // namespace
+}  // namespace rovex

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+
+// Runs a rovex-cli command in-process and captures what it prints, so that
+// command-line behaviour is tested like a golden run: output, errors and exit code.
+
+namespace rovex::testing {
+
+struct CliResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadBack(std::FILE* f) {
+  std::string s;
+  std::rewind(f);
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+  std::fclose(f);
+  return s;
+}
+
+inline CliResult RunCliCapture(std::vector<std::string> args) {
+  args.insert(args.begin(), "rovex-cli");
+  cli::CliContext ctx;
+  ctx.out = std::tmpfile();
+  ctx.err = std::tmpfile();
+  CliResult r;
+  r.exitCode = cli::RunCli(args, ctx);
+  std::fflush(ctx.out);
+  std::fflush(ctx.err);
+  r.out = ReadBack(ctx.out);
+  r.err = ReadBack(ctx.err);
+  return r;
+}
+
+}  // namespace rovex::testing
