@@ -73,6 +73,12 @@ bool ValidName(const std::string& s) {
   return true;
 }
 
+// A key path: names joined by single backslashes, none of them empty.
+bool ValidKey(const std::string& key) {
+  if (!ValidName(key) || key.front() == '\\' || key.back() == '\\') return false;
+  return key.find("\\\\") == std::string::npos;
+}
+
 }  // namespace
 
 void SettingsTree::AddKey(const std::string& key) {
@@ -159,7 +165,7 @@ bool SettingsTree::Parse(const std::string& content, std::string* error) {
     if (line[0] == '[') {
       if (line.back() != ']' || line.size() < 3) return fail("bad key line");
       currentKey = line.substr(1, line.size() - 2);
-      if (!ValidName(currentKey)) return fail("bad key name");
+      if (!ValidKey(currentKey)) return fail("bad key name");
       parsed.AddKey(currentKey);
       haveKey = true;
       continue;
