@@ -53,7 +53,7 @@ class FieldTable {
 
   int Integer(int index, int fallback) const {
     char field[kCapacity];
-    return Get(index, field) ? std::atoi(field) : fallback;
+    return Get(index, field) ? CAtoi(field) : fallback;
   }
 
  private:
@@ -69,7 +69,7 @@ int IntegerOfChars(const char* text, size_t pos, size_t n) {
   char part[4] = {};
   size_t length = std::strlen(text);
   for (size_t i = 0; i < n && pos + i < length; ++i) part[i] = text[pos + i];
-  return std::atoi(part);
+  return CAtoi(part);
 }
 
 // hhmmss[.sss] or ddmmyy: three two-digit groups, any fraction dropped.
