@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "cli/cli_command.h"
 #include "gps/nmea_log_line_reader.h"
@@ -46,6 +47,10 @@ class OutputBuffer {
     Reserve(kLongestFixed);
     auto result = std::to_chars(m_data + m_used, m_data + m_used + kLongestFixed, value, std::chars_format::fixed,
                                 decimals);
+    if (result.ec != std::errc()) {  // cannot happen within kLongestFixed, but never print a partial number
+      Text("?");
+      return;
+    }
     m_used = result.ptr - m_data;
   }
 
