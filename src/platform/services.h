@@ -11,12 +11,16 @@ class SettingsStore;
 class UserPrompt;
 class Clock;
 class MessagePoster;
+class VoiceOutput;
+class Clipboard;
 
 struct Services {
   SettingsStore* store = nullptr;
   UserPrompt* prompt = nullptr;
   Clock* clock = nullptr;
   MessagePoster* poster = nullptr;
+  VoiceOutput* voice = nullptr;
+  Clipboard* clipboard = nullptr;
 };
 
 }  // namespace rovex
