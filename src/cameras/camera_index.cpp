@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 
 #include "cameras/camera_line.h"
 #include "gps/distance.h"
@@ -78,6 +79,9 @@ void CameraIndex::Reset() {
 bool CameraIndex::Build(int fd, const Identity& identity, const std::string& path) {
   Reset();
   ++m_builds;
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  const int64_t startNs = static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
   std::vector<Entry> entries;
   // Lines are gathered from large reads; a line that straddles two reads is
   // carried over, but never more of it than decides its content.
@@ -156,8 +160,9 @@ bool CameraIndex::Build(int fd, const Identity& identity, const std::string& pat
   m_rows.shrink_to_fit();
   m_path = path;
   m_identity = identity;
-  // After a failed read the index may lack lines: use it this once, build again next time.
-  m_valid = !readError;
+  // After a failed read the index may lack lines, and a file changed just
+  // before may change again unseen: use it this once, build again next time.
+  m_valid = !readError && identity.ctimeNs < startNs - m_racyWindowNs && identity.mtimeNs < startNs - m_racyWindowNs;
   return true;
 }
 

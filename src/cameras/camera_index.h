@@ -32,6 +32,11 @@ class CameraIndex {
   // Forget the file, so that the next query builds afresh.
   void Reset();
 
+  // File times have a coarse clock: a file changed within this many seconds
+  // before a build could change again without its size or times showing it,
+  // so such an index is built again at its next use.
+  void SetRacyWindowSeconds(double seconds) { m_racyWindowNs = static_cast<int64_t>(seconds * 1e9); }
+
   // How often the index has been built, and its size (for tests and the benchmark).
   int BuildCount() const { return m_builds; }
   std::size_t EntryCount() const { return m_entries.size(); }
@@ -69,6 +74,7 @@ class CameraIndex {
   Identity m_identity;
   bool m_valid = false;
   int m_builds = 0;
+  int64_t m_racyWindowNs = 2000000000;
   std::vector<Entry> m_entries;        // grouped by row, each row sorted by longitude
   std::vector<Row> m_rows;             // sorted by key
 };
