@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "gps/distance.h"
-#include "platform/c_number.h"
+#include "gps/c_number.h"
 
 namespace rovex {
 namespace {

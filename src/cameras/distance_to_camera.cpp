@@ -1,7 +1,7 @@
 #include "cameras/distance_to_camera.h"
 
 #include "gps/distance.h"
-#include "platform/c_number.h"
+#include "gps/c_number.h"
 
 namespace rovex {
 

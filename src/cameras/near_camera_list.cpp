@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/c_number.h"
+#include "gps/c_number.h"
 
 namespace rovex {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "cameras/camera_exclude_list.h"
 #include "cameras/distance_to_camera.h"
-#include "platform/c_number.h"
+#include "gps/c_number.h"
 #include "platform/data_root.h"
 
 namespace rovex {

@@ -5,7 +5,7 @@
 #include "cameras/camera_exclude_list.h"
 #include "cameras/distance_to_camera.h"
 #include "gps/distance.h"
-#include "platform/c_number.h"
+#include "gps/c_number.h"
 
 namespace rovex {
 namespace {
