@@ -137,23 +137,35 @@ bool CameraIndex::Build(int fd, const Identity& identity, const std::string& pat
   }
   if (carrying) judge(carry, carryOffset);  // a last line without a line end
 
-  // Rows of latitude, each sorted by longitude.
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    int64_t ka = RowKey(a.latitude), kb = RowKey(b.latitude);
-    if (ka != kb) return ka < kb;
-    return a.longitude < b.longitude;
-  });
-  std::vector<Row> rows;
-  for (std::size_t i = 0; i < entries.size();) {
-    int64_t key = RowKey(entries[i].latitude);
-    Row row{key, static_cast<uint32_t>(i), 0, 2.0};
-    while (i < entries.size() && RowKey(entries[i].latitude) == key) {
-      row.minAbsCos = std::min(row.minAbsCos, std::fabs(std::cos(entries[i].latitude * DegToRad)));
-      ++i;
-    }
-    row.end = static_cast<uint32_t>(i);
-    rows.push_back(row);
+  // Rows of latitude, each sorted by longitude. The row keys are worked out
+  // once, not in every comparison.
+  struct SortItem {
+    int64_t key;
+    double longitude;
+    uint32_t index;
+  };
+  std::vector<SortItem> order(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    order[i] = {RowKey(entries[i].latitude), entries[i].longitude, static_cast<uint32_t>(i)};
   }
+  std::sort(order.begin(), order.end(), [](const SortItem& a, const SortItem& b) {
+    return a.key != b.key ? a.key < b.key : a.longitude < b.longitude;
+  });
+  std::vector<Entry> sorted(entries.size());
+  std::vector<Row> rows;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const Entry& e = entries[order[i].index];
+    sorted[i] = e;
+    if (rows.empty() || rows.back().key != order[i].key) {
+      rows.push_back({order[i].key, static_cast<uint32_t>(i), static_cast<uint32_t>(i), 2.0});
+    }
+    Row& row = rows.back();
+    row.end = static_cast<uint32_t>(i + 1);
+    row.minAbsCos = std::min(row.minAbsCos, std::fabs(std::cos(e.latitude * DegToRad)));
+  }
+  order.clear();
+  order.shrink_to_fit();
+  entries = std::move(sorted);
   m_entries = std::move(entries);
   m_entries.shrink_to_fit();
   m_rows = std::move(rows);
@@ -199,20 +211,37 @@ void CameraIndex::Candidates(const GpsFix& origin, double radius, std::vector<En
 
 bool CameraIndex::ReadCandidates(int fd, const std::vector<Entry>& candidates, const GpsFix& origin, double radius,
                                  const CameraExcludeList* excluded, std::vector<CameraRecord>* out) const {
-  char buffer[kLineWindow];
-  for (const Entry& e : candidates) {
-    ssize_t n = ReadFull(fd, buffer, sizeof buffer, e.offset);
-    if (n < 0) return false;
-    std::string_view raw(buffer, static_cast<std::size_t>(n));
-    if (std::size_t newline = raw.find('\n'); newline != std::string_view::npos) raw = raw.substr(0, newline);
-    std::string_view line = CameraLineText(raw);
-    double latitude, longitude;
-    if (!CameraLinePosition(line, &latitude, &longitude) || latitude != e.latitude || longitude != e.longitude) {
-      return false;
+  // Candidates close together in the file are read in one go: a wide radius
+  // then costs about one pass over the file rather than one read per line.
+  constexpr uint64_t kMaxGap = 4096;
+  constexpr uint64_t kMaxBlock = 256 * 1024;
+  std::vector<char> block;
+  for (std::size_t first = 0; first < candidates.size();) {
+    const uint64_t start = candidates[first].offset;
+    std::size_t last = first;
+    while (last + 1 < candidates.size() && candidates[last + 1].offset - candidates[last].offset <= kMaxGap &&
+           candidates[last + 1].offset + kLineWindow - start <= kMaxBlock) {
+      ++last;
     }
-    if (!CameraInRange(origin, latitude, longitude, radius)) continue;
-    if (excluded && CameraLineExcluded(line, *excluded)) continue;
-    out->push_back(CameraRecordFromLine(line));
+    block.resize(candidates[last].offset + kLineWindow - start);
+    ssize_t n = ReadFull(fd, block.data(), block.size(), start);
+    if (n < 0) return false;
+    const std::string_view data(block.data(), static_cast<std::size_t>(n));
+    for (std::size_t i = first; i <= last; ++i) {
+      const Entry& e = candidates[i];
+      const std::size_t at = static_cast<std::size_t>(e.offset - start);
+      std::string_view raw = at < data.size() ? data.substr(at, kLineWindow) : std::string_view();
+      if (std::size_t newline = raw.find('\n'); newline != std::string_view::npos) raw = raw.substr(0, newline);
+      std::string_view line = CameraLineText(raw);
+      double latitude, longitude;
+      if (!CameraLinePosition(line, &latitude, &longitude) || latitude != e.latitude || longitude != e.longitude) {
+        return false;
+      }
+      if (!CameraInRange(origin, latitude, longitude, radius)) continue;
+      if (excluded && CameraLineExcluded(line, *excluded)) continue;
+      out->push_back(CameraRecordFromLine(line));
+    }
+    first = last + 1;
   }
   return true;
 }
