@@ -85,7 +85,8 @@ bool CameraIndex::Build(int fd, const Identity& identity, const std::string& pat
   std::vector<Entry> entries;
   // Lines are gathered from large reads; a line that straddles two reads is
   // carried over, but never more of it than decides its content.
-  std::vector<char> chunk(1 << 20);
+  const int64_t chunkSize = std::clamp<int64_t>(identity.size + 1, 4096, 1 << 20);
+  std::vector<char> chunk(static_cast<std::size_t>(chunkSize));
   std::string carry;
   bool carrying = false;  // carry holds the start of an unfinished line
   uint64_t carryOffset = 0;
