@@ -2,7 +2,7 @@
 
 // The platform services the running system is handed. Each is an interface;
 // the Qt program, rovex-cli and the tests each fill in their own. A service a
-// caller does not need may stay null. Later services (serial port, voice,
+// caller does not need may stay null. Later services (voice,
 // speech, canvas factory, clipboard, shell, power, printer) join this list.
 
 namespace rovex {
@@ -11,12 +11,14 @@ class SettingsStore;
 class UserPrompt;
 class Clock;
 class MessagePoster;
+class SerialPorts;
 
 struct Services {
   SettingsStore* store = nullptr;
   UserPrompt* prompt = nullptr;
   Clock* clock = nullptr;
   MessagePoster* poster = nullptr;
+  SerialPorts* serialPorts = nullptr;
 };
 
 }  // namespace rovex
