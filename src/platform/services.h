@@ -2,8 +2,8 @@
 
 // The platform services the running system is handed. Each is an interface;
 // the Qt program, rovex-cli and the tests each fill in their own. A service a
-// caller does not need may stay null. Later services (serial port, voice,
-// speech, canvas factory, clipboard, shell, power, printer) join this list.
+// caller does not need may stay null. Later services (speech, canvas factory,
+// shell, power, printer) join this list.
 
 namespace rovex {
 
@@ -11,12 +11,18 @@ class SettingsStore;
 class UserPrompt;
 class Clock;
 class MessagePoster;
+class VoiceOutput;
+class Clipboard;
+class SerialPorts;
 
 struct Services {
   SettingsStore* store = nullptr;
   UserPrompt* prompt = nullptr;
   Clock* clock = nullptr;
   MessagePoster* poster = nullptr;
+  VoiceOutput* voice = nullptr;
+  Clipboard* clipboard = nullptr;
+  SerialPorts* serialPorts = nullptr;
 };
 
 }  // namespace rovex
