@@ -1,26 +1,32 @@
 #include <QApplication>
-#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
-#include "app/main_frame.h"
-#include "platform/data_root.h"
-#include "platform/file_settings_store.h"
-#include "qtplatform/qt_user_prompt.h"
-#include "settings/settings_reset.h"
+#include "app/rovex_app.h"
+#include "app/snapshot.h"
 
 int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const bool snapshot = rovex::WantsSnapshot(args);
+  std::optional<rovex::SnapshotOptions> options;
+  if (snapshot) {
+    std::string error;
+    options = rovex::ParseSnapshotArgs(args, &error);
+    if (!options) {
+      std::fprintf(stderr, "rovex: %s\n%s\n", error.c_str(), rovex::kSnapshotUsage);
+      return 2;
+    }
+    // A picture needs no screen: draw off-screen unless a platform was chosen explicitly.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ROVEX"));
+  if (snapshot) return rovex::RunSnapshot(*options);
 
-  rovex::FileSettingsStore store(rovex::FileSettingsStore::DefaultPath());
-  rovex::CMainFrame frame;
-  rovex::QtUserPrompt prompt(&frame);
-
-  if (std::string damage = store.TakeDamageReport(); !damage.empty()) {
-    prompt.MessageBox(damage, rovex::MsgIcon::Warning, rovex::MsgButtons::Ok, rovex::kAppCaption);
-  }
-  rovex::SettingsReset reset(store, prompt, rovex::DataRoot());
-  reset.RunVersionCheck();
-  frame.show();
-  QTimer::singleShot(0, &frame, [&] { reset.RunFirstRunQuestion(); });
+  rovex::CROVEXApp rovexApp;
+  if (!rovexApp.InitInstance()) return 1;
   return app.exec();
 }

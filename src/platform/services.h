@@ -11,12 +11,16 @@ class SettingsStore;
 class UserPrompt;
 class Clock;
 class MessagePoster;
+class CanvasFactory;
+class ShellOpener;
 
 struct Services {
   SettingsStore* store = nullptr;
   UserPrompt* prompt = nullptr;
   Clock* clock = nullptr;
   MessagePoster* poster = nullptr;
+  CanvasFactory* canvas = nullptr;
+  ShellOpener* shell = nullptr;
 };
 
 }  // namespace rovex

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/services.h"
+
+// The application object: makes the platform services the system runs on and
+// takes the program through its start-up: the damaged-settings report, the
+// main frame with its view (whose creation runs the settings version check),
+// the view's first update (the first-run question), and the shown window
+// titled "ROVEX".
+
+namespace rovex {
+
+class CMainFrame;
+class FileSettingsStore;
+class QtUserPrompt;
+class SystemClock;
+class QtCanvasFactory;
+class QtShellOpener;
+
+class CROVEXApp {
+ public:
+  // Services left null are made here: the settings file, Qt dialogs, the
+  // system clock, the Qt canvas and the desktop's open action.
+  explicit CROVEXApp(const Services& services = {});
+  ~CROVEXApp();
+  CROVEXApp(const CROVEXApp&) = delete;
+  CROVEXApp& operator=(const CROVEXApp&) = delete;
+
+  // The start-up; the window is shown unless asked not to.
+  bool InitInstance(bool show = true);
+
+  CMainFrame& MainFrame() { return *m_frame; }
+  const Services& AppServices() const { return m_services; }
+
+ private:
+  std::unique_ptr<FileSettingsStore> m_store;
+  std::unique_ptr<QtUserPrompt> m_prompt;
+  std::unique_ptr<SystemClock> m_clock;
+  std::unique_ptr<QtCanvasFactory> m_canvas;
+  std::unique_ptr<QtShellOpener> m_shell;
+  Services m_services;
+  std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace rovex
