@@ -30,5 +30,6 @@ const std::vector<CliCommand>& Commands();
 int RunCli(const std::vector<std::string>& argv, CliContext& ctx);
 
 int CmdSettings(const std::vector<std::string>& args, CliContext& ctx);
+int CmdParse(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

@@ -6,6 +6,7 @@ namespace rovex::cli {
 const std::vector<CliCommand>& Commands() {
   static const std::vector<CliCommand> commands = {
       {"settings", "settings list | get NAME | set NAME text:VALUE|number:VALUE | delete NAME | reset", CmdSettings},
+      {"parse", "parse FILE", CmdParse},
   };
   return commands;
 }

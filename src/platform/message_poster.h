@@ -12,6 +12,10 @@ inline constexpr uint32_t WM_GPS_SENTENCE = 0x9999;
 inline constexpr uint32_t WM_DISTANCE_TO_LOCATION = 0x999A;
 inline constexpr uint32_t WM_LOCATION_SET = 0x999b;
 inline constexpr uint32_t WM_MAP_ZOOM = 0x999c;
+// The serial port finished its settling waits off the user interface thread.
+inline constexpr uint32_t WM_GPS_PORT_OPENED = 0x99a0;
+// A worker thread waits for work to be run on the user interface thread.
+inline constexpr uint32_t WM_GPS_UI_CALL = 0x99a1;
 
 class MessagePoster {
  public:

@@ -2,7 +2,7 @@
 
 // The platform services the running system is handed. Each is an interface;
 // the Qt program, rovex-cli and the tests each fill in their own. A service a
-// caller does not need may stay null. Later services (serial port, voice,
+// caller does not need may stay null. Later services (voice,
 // speech, canvas factory, clipboard, shell, power, printer) join this list.
 
 namespace rovex {
@@ -13,6 +13,7 @@ class Clock;
 class MessagePoster;
 class CanvasFactory;
 class ShellOpener;
+class SerialPorts;
 
 struct Services {
   SettingsStore* store = nullptr;
@@ -21,6 +22,7 @@ struct Services {
   MessagePoster* poster = nullptr;
   CanvasFactory* canvas = nullptr;
   ShellOpener* shell = nullptr;
+  SerialPorts* serialPorts = nullptr;
 };
 
 }  // namespace rovex
