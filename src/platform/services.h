@@ -14,6 +14,8 @@ class MessagePoster;
 class CanvasFactory;
 class ShellOpener;
 class SerialPorts;
+class VoiceOutput;
+class Clipboard;
 
 struct Services {
   SettingsStore* store = nullptr;
@@ -23,6 +25,8 @@ struct Services {
   CanvasFactory* canvas = nullptr;
   ShellOpener* shell = nullptr;
   SerialPorts* serialPorts = nullptr;
+  VoiceOutput* voice = nullptr;
+  Clipboard* clipboard = nullptr;
 };
 
 }  // namespace rovex

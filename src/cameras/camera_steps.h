@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+
+#include "cameras/camera_database.h"
+#include "cameras/camera_exclude_list.h"
+#include "cameras/camera_voice.h"
+#include "cameras/camera_warning.h"
+#include "cameras/specs_zone.h"
+#include "gps/gps_fix.h"
+#include "gps/pipeline_steps.h"
+#include "platform/user_prompt.h"
+#include "platform/voice_output.h"
+#include "settings/registry_settings.h"
+
+// The camera work of every NMEA sentence, as GPS input's per-sentence pipeline
+// calls it: the nearby list refreshed when due, the nearest camera, its
+// warning mark and announcements, the camera texts and the average-speed zone.
+
+namespace rovex {
+
+class CameraSteps final : public PipelineSteps {
+ public:
+  // stopGps is the Run menu's Stop, used after a camera file failure.
+  CameraSteps(RegistrySettings& settings, UserPrompt* prompt, VoiceOutput* voice, std::function<void()> stopGps);
+
+  // PipelineSteps.
+  bool ListBeingRebuilt() const override { return m_cameras.Loading(); }
+  bool RebuildLists(const GpsFix& fix) override;
+  void UpdateForFix(const GpsFix& fix) override;
+
+  // The whole camera step with the database's own reload counter, for a caller
+  // that keeps no refresh counter of its own.
+  void CameraStep(const GpsFix& fix);
+
+  // The view's copy of MapScale, in metres: the radius of every rebuild.
+  double MapRadius() const { return m_mapRadius; }
+  void SetMapRadius(double metres) { m_mapRadius = metres; }
+  void ReadMapRadius();
+
+  // Rebuilds the points-of-interest list before the cameras, when the POI view
+  // wants it (the callback decides); given the map radius.
+  void SetPoiRebuild(std::function<void(double)> rebuild) { m_poiRebuild = std::move(rebuild); }
+  void SetExclusions(const CameraExcludeList* exclusions) { m_cameras.SetExclusions(exclusions); }
+
+  // The Q key and the Space key.
+  void ToggleMute() { m_voice.ToggleMute(); }
+  void SpaceKey(const GpsFix& fix) { m_specs.SpaceKey(fix); }
+
+  CameraDatabase& Cameras() { return m_cameras; }
+  const CameraDatabase& Cameras() const { return m_cameras; }
+  CameraWarning& Warning() { return m_warning; }
+  const CameraWarning& Warning() const { return m_warning; }
+  SpecsZone& Specs() { return m_specs; }
+  const SpecsZone& Specs() const { return m_specs; }
+  CameraVoice& Voice() { return m_voice; }
+
+ private:
+  RegistrySettings& m_settings;
+  CameraDatabase m_cameras;
+  CameraVoice m_voice;
+  CameraWarning m_warning;
+  SpecsZone m_specs;
+  std::function<void(double)> m_poiRebuild;
+  double m_mapRadius = 4000.0;
+};
+
+}  // namespace rovex

@@ -1,0 +1,12 @@
+#include "cameras/distance_to_camera.h"
+
+#include "gps/distance.h"
+#include "gps/c_number.h"
+
+namespace rovex {
+
+double DistanceToCamera(const GpsFix& fix, const CameraRecord& camera) {
+  return DistanceFromFix(fix, CAtof(camera.Latitude.c_str()), CAtof(camera.Longitude.c_str()));
+}
+
+}  // namespace rovex

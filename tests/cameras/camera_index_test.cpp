@@ -1,0 +1,190 @@
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cameras/camera_exclude_names.h"
+#include "cameras/camera_file_reader.h"
+#include "cameras/camera_index.h"
+#include "cameras/camera_line.h"
+#include "camera_fixture.h"
+
+namespace rovex {
+namespace {
+
+using testing::FixAt;
+using testing::TempDir;
+
+// A camera database as drivers' files look, and worse: cameras clustered
+// around a few towns, and among them every kind of line the reading rules
+// drop or treat specially.
+std::string GenerateDatabase(unsigned seed, int lines) {
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  const double towns[][2] = {{51.5, -0.1}, {53.48, -2.24}, {-33.87, 151.21}, {64.1, -21.9}, {89.99, 10.0}};
+  const char* types[] = {"GATSO", "gatso", " GATSO", "SPECS", "Specs", "MOBILE", "REDLIGHT", "TRUVELO"};
+  std::string out;
+  char line[512];
+  for (int i = 0; i < lines; ++i) {
+    const double* town = towns[random() % 5];
+    double lat = town[0] + (unit(random) - 0.5) * 0.3;
+    double lon = town[1] + (unit(random) - 0.5) * 0.5;
+    const char* type = types[random() % 8];
+    switch (random() % 20) {
+      case 0: out += "Latitude,Longitude,Road,Town,Hazard,CamType,Permanent,SpeedLimit\n"; break;
+      case 1: std::snprintf(line, sizeof line, "0.0,%f,A%d,,,%s,,\n", lon, i, type); out += line; break;
+      case 2: std::snprintf(line, sizeof line, "%f,0,A%d,,,%s,,\n", lat, i, type); out += line; break;
+      case 3: std::snprintf(line, sizeof line, "%fx,%f?,bad numbers,,,%s\n", lat, lon, type); out += line; break;
+      case 4: std::snprintf(line, sizeof line, " \"%f\", \"%f\", \"Road\",\" Town\",\"\"Hazard\" ,%s,\"Yes\",30\n", lat, lon, type); out += line; break;
+      case 5: std::snprintf(line, sizeof line, "  %f,  %f,A%d,,,%s,,\n", lat, lon, i, type); out += line; break;
+      case 6: std::snprintf(line, sizeof line, ",,%f,,%f,A%d,,,%s\n", lat, lon, i, type); out += line; break;
+      case 7: {  // over-long fields and an over-long line whose tail looks like a camera
+        std::string road(30, 'r'), hazard(200, 'h');
+        std::snprintf(line, sizeof line, "%.15f,%.15f,%s,%s,", lat, lon, road.c_str(), hazard.c_str());
+        out += line;
+        std::snprintf(line, sizeof line, "%f,%f,TAIL,,,%s\n", lat, lon, type);
+        out += line;
+        break;
+      }
+      case 8: std::snprintf(line, sizeof line, "%f,%f,A%d,,,%s,Yes,30\r\n", lat, lon, i, type); out += line; break;
+      case 9: out += "\n"; break;
+      case 10: std::snprintf(line, sizeof line, "nan,%f,A%d\n", lon, i); out += line; break;
+      case 11: std::snprintf(line, sizeof line, "%f,1e999,A%d\n", lat, i); out += line; break;
+      case 12: out += std::string("51.5,-0.1,A\0NUL,,,GATSO\n", 24); break;
+      case 13: std::snprintf(line, sizeof line, "%f\n", lat); out += line; break;
+      default:
+        std::snprintf(line, sizeof line, "%f,%f,A%d,Town %d,,%s,Yes,%d\n", lat, lon, i, i % 50, type, 20 + 10 * (i % 6));
+        out += line;
+        break;
+    }
+  }
+  // A last line without a line end.
+  std::snprintf(line, sizeof line, "%f,%f,LAST,,,GATSO,Yes,30", towns[0][0], towns[0][1]);
+  return out + line;
+}
+
+// Cameras exactly on the radius: the distance of one camera from the origin is the radius.
+void ExpectSame(const std::string& path, CameraIndex& index, const GpsFix& origin, double radius,
+                const CameraExcludeList* excluded, const std::string& legend) {
+  std::vector<CameraRecord> plain, indexed;
+  ASSERT_EQ(CameraReadStatus::Ok, ReadCamerasPlain(path, origin, radius, excluded, &plain)) << legend;
+  ASSERT_EQ(CameraReadStatus::Ok, index.Read(path, origin, radius, excluded, &indexed)) << legend;
+  ASSERT_EQ(plain.size(), indexed.size()) << legend;
+  for (std::size_t i = 0; i < plain.size(); ++i) {
+    ASSERT_TRUE(plain[i] == indexed[i]) << legend << " record " << i << ": " << plain[i].Road.str() << " vs "
+                                        << indexed[i].Road.str();
+  }
+}
+
+TEST(CameraIndexTest, GivesTheSameListAsReadingEveryLine) {
+  TempDir dir;
+  const std::string path = dir.File("cameras.txt");
+  dir.Write("cameras.txt", GenerateDatabase(7, 6000));
+  CameraIndex index;
+  index.SetRacyWindowSeconds(0);
+  CameraExcludeNames excluded({"gatso", "Specs"});
+  CameraExcludeNames none;
+
+  // A camera of the file exactly on the radius (its own distance as radius).
+  GpsFix london = FixAt(51.5, -0.1);
+  std::vector<CameraRecord> all;
+  ReadCamerasPlain(path, london, 20000, nullptr, &all);
+  ASSERT_GT(all.size(), 100u);
+  double onRadius = DistanceFromFix(london, std::atof(all[40].Latitude.c_str()), std::atof(all[40].Longitude.c_str()));
+
+  struct Case {
+    GpsFix origin;
+    double radius;
+  };
+  const std::vector<Case> cases = {
+      {london, 4000},          {london, onRadius},          {london, std::nextafter(onRadius, 0.0)},
+      {london, 64000},         {FixAt(53.5, -2.2), 8000},   {FixAt(-33.9, 151.2), 16000},
+      {FixAt(64.1, -21.9), 4000}, {FixAt(89.99, 10.0), 4000}, {FixAt(89.99, -170.0), 32000},
+      {FixAt(10.0, 10.0), 4000}, {london, 1e12},             {london, INFINITY},
+      {london, -1.0},          {london, NAN},               {FixAt(0.0, -0.1), 4000},
+      {FixAt(NAN, -0.1), 4000}, {FixAt(INFINITY, -0.1), INFINITY}, {FixAt(51.5, NAN), 4000},
+  };
+  for (const Case& c : cases) {
+    char legend[160];
+    std::snprintf(legend, sizeof legend, "origin %g,%g radius %g", c.origin.latitude, c.origin.longitude, c.radius);
+    ExpectSame(path, index, c.origin, c.radius, nullptr, legend);
+    ExpectSame(path, index, c.origin, c.radius, &excluded, std::string(legend) + " excluded");
+    ExpectSame(path, index, c.origin, c.radius, &none, std::string(legend) + " empty exclude list");
+  }
+}
+
+TEST(CameraIndexTest, IsBuiltOnceAndAgainWhenTheFileChanges) {
+  TempDir dir;
+  const std::string path = dir.File("cameras.txt");
+  dir.Write("cameras.txt", "51.5,-0.1,one\n");
+  CameraIndex index;
+  index.SetRacyWindowSeconds(0);
+  GpsFix origin = FixAt(51.5, -0.1);
+  std::vector<CameraRecord> out;
+  for (int i = 0; i < 3; ++i) {
+    out.clear();
+    index.Read(path, origin, 4000, nullptr, &out);
+  }
+  EXPECT_EQ(1, index.BuildCount());
+  EXPECT_EQ(1u, index.EntryCount());
+
+  dir.Write("cameras.txt", "51.5,-0.1,one\n51.5,-0.1,two\n");
+  out.clear();
+  index.Read(path, origin, 4000, nullptr, &out);
+  EXPECT_EQ(2, index.BuildCount());
+  ASSERT_EQ(2u, out.size());
+  EXPECT_EQ("two", out[1].Road.str());
+
+  // The same size, written again: still noticed.
+  dir.Write("cameras.txt", "51.5,-0.1,one\n51.5,-0.1,TWO\n");
+  out.clear();
+  index.Read(path, origin, 4000, nullptr, &out);
+  ASSERT_EQ(2u, out.size());
+  EXPECT_EQ("TWO", out[1].Road.str());
+
+  // Another file by the same path.
+  std::rename(path.c_str(), dir.File("old.txt").c_str());
+  dir.Write("cameras.txt", "51.5,-0.1,new\n");
+  out.clear();
+  index.Read(path, origin, 4000, nullptr, &out);
+  ASSERT_EQ(1u, out.size());
+  EXPECT_EQ("new", out[0].Road.str());
+
+  std::remove(path.c_str());
+  out.clear();
+  EXPECT_EQ(CameraReadStatus::OpenFailed, index.Read(path, origin, 4000, nullptr, &out));
+  EXPECT_EQ(CameraReadStatus::OpenFailed, ReadCamerasPlain(path, origin, 4000, nullptr, &out));
+}
+
+TEST(CameraIndexTest, AFileJustWrittenIsNotTrustedByItsTimesAlone) {
+  TempDir dir;
+  const std::string path = dir.File("cameras.txt");
+  dir.Write("cameras.txt", "51.5,-0.1,one\n");
+  CameraIndex index;  // default window: the file is seconds old at most
+  std::vector<CameraRecord> out;
+  index.Read(path, FixAt(51.5, -0.1), 4000, nullptr, &out);
+  index.Read(path, FixAt(51.5, -0.1), 4000, nullptr, &out);
+  EXPECT_EQ(2, index.BuildCount());
+}
+
+TEST(CameraIndexTest, MemoryGrowsWithTheDatabaseOnly) {
+  TempDir dir;
+  const std::string path = dir.File("cameras.txt");
+  std::string content;
+  for (int i = 0; i < 20000; ++i) content += testing::CameraLine(50.0 + i * 1e-4, -1.0 - i * 1e-4, "GATSO");
+  dir.Write("cameras.txt", content);
+  CameraIndex index;
+  std::vector<CameraRecord> out;
+  index.Read(path, FixAt(50.0, -1.0), 4000, nullptr, &out);
+  EXPECT_EQ(20000u, index.EntryCount());
+  EXPECT_LE(index.MemoryBytes(), 20000u * 40u);
+  EXPECT_LT(out.size(), 400u) << "the list holds only the cameras within the radius";
+}
+
+}  // namespace
+}  // namespace rovex
