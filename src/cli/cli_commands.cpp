@@ -7,6 +7,7 @@ const std::vector<CliCommand>& Commands() {
   static const std::vector<CliCommand> commands = {
       {"settings", "settings list | get NAME | set NAME text:VALUE|number:VALUE | delete NAME | reset", CmdSettings},
       {"parse", "parse FILE", CmdParse},
+      {"monitor", "monitor [--port PORT] [--speed BAUD] [--count N]", CmdMonitor},
   };
   return commands;
 }

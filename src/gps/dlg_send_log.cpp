@@ -3,7 +3,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
+
+#include "gps/nmea_log_line_reader.h"
 
 #include "platform/data_root.h"
 #include "settings/registry_settings.h"
@@ -160,13 +162,13 @@ void CDlg_Send_Log::SendLogThread(std::string fileName, int loopCount, int pacin
 
   Show(&m_linesSent, "0");
   int linesSent = 0;
-  char buffer[299];
   while (loopCount >= 1) {
     std::FILE* file = std::fopen(fileName.c_str(), "r");
     if (!file) {
       tell("Error can't open the log file\n" + fileName, MsgIcon::Warning);
       return;
     }
+    NmeaLogLineReader reader(file);
     for (;;) {
       {
         // Paused: nothing is sent until a single step lets one line through.
@@ -175,14 +177,9 @@ void CDlg_Send_Log::SendLogThread(std::string fileName, int loopCount, int pacin
         m_wake.wait(lock, [&] { return !m_pause.load() || m_singleStep.load() || Interrupted(); });
         if (m_pause.load()) m_singleStep.store(false);
       }
-      if (m_abort.load() || !std::fgets(buffer, sizeof buffer, file)) break;
-      size_t length = std::strlen(buffer);
-      if (length >= 3) {
-        for (int i = 0; i < 2 && length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r'); ++i) {
-          buffer[--length] = '\0';
-        }
-      }
-      std::string line(buffer, length);
+      std::string_view text;
+      if (m_abort.load() || !reader.Next(&text)) break;
+      std::string line(text);
       line += "\r\n";
       if (line.size() > 2 && (!port || !port->Write(line.data(), line.size()))) {
         std::fclose(file);

@@ -35,7 +35,7 @@ void GpsInput::AbandonOpening() {
   m_opening = false;
 }
 
-void GpsInput::Start() {
+void GpsInput::BeginStart() {
   // A reader still running belongs to the port about to be closed.
   m_handOff.StopReader.store(1, std::memory_order_release);
   if (m_portOpen) CloseGpsPort();
@@ -43,6 +43,10 @@ void GpsInput::Start() {
   m_reader.Join();
   if (m_startHook) m_startHook();
   m_portOpen = false;
+}
+
+void GpsInput::Start() {
+  BeginStart();
 
   unsigned generation;
   {
@@ -79,15 +83,11 @@ void GpsInput::OnPortOpened() {
   StartReader();
 }
 
-void GpsInput::StartBlocking() {
-  m_handOff.StopReader.store(1, std::memory_order_release);
-  if (m_portOpen) CloseGpsPort();
-  AbandonOpening();
-  m_reader.Join();
-  if (m_startHook) m_startHook();
-  m_portOpen = false;
-  OpenGpsPort();
+int GpsInput::StartBlocking() {
+  BeginStart();
+  int opened = OpenGpsPort();
   StartReader();
+  return opened;
 }
 
 void GpsInput::Stop() {

@@ -51,8 +51,9 @@ class GpsInput {
 
   void Start();
   void OnPortOpened();
-  // Start with the open done in this thread (rovex-cli, which has no window to keep alive).
-  void StartBlocking();
+  // Start with the open done in this thread (rovex-cli, which has no window to
+  // keep alive). Returns what OpenGpsPort returned.
+  int StartBlocking();
   void Stop();
 
   // 1 when the port was opened and configured, 0 with the message shown.
@@ -62,6 +63,8 @@ class GpsInput {
   int CloseGpsPort();
 
  private:
+  // Start's steps before the open: stop and close, then the start hook.
+  void BeginStart();
   void AbandonOpening();
   bool SettleWait(int ms);
   void ApplyOpenOutcome(const PortOpenOutcome& outcome);

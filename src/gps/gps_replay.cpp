@@ -3,11 +3,24 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+
+#include "gps/nmea_log_line_reader.h"
 
 namespace rovex {
 namespace {
 
-bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+// Whether the file's last byte is a line end (true for an empty file, or one
+// that cannot be looked at from its end); the file is left at its start.
+bool EndsWithLineEnd(std::FILE* file) {
+  if (std::fseek(file, -1, SEEK_END) != 0) {
+    std::rewind(file);
+    return true;
+  }
+  int last = std::fgetc(file);
+  std::rewind(file);
+  return last == '\n' || last == '\r' || last == EOF;
+}
 
 }  // namespace
 
@@ -86,10 +99,11 @@ void GpsReplay::Run(std::string fileName, int delayMs) {
     tell("Error can't open the log file\n" + fileName);
     return;
   }
-  char buffer[299];
   // A last line without a line end is played, and the replay then ends quietly:
-  // only a read that finds nothing at all reports completion.
-  while (!std::feof(file) && !m_abandon.load()) {
+  // only a read that finds nothing at all after a line end reports completion.
+  bool endsWithLineEnd = EndsWithLineEnd(file);
+  NmeaLogLineReader reader(file);
+  while (!m_abandon.load()) {
     if (m_stopRequest.exchange(false)) {
       MsgResult answer = MsgResult::No;
       if (!m_ui.Call([&] { answer = m_prompt.MessageBox("Stop replay ?", MsgIcon::Question, MsgButtons::YesNo, kAppCaption); },
@@ -98,19 +112,18 @@ void GpsReplay::Run(std::string fileName, int delayMs) {
         break;
       }
     }
-    buffer[0] = '\0';
-    if (!std::fgets(buffer, sizeof buffer, file) || buffer[0] == '\0') {
-      char text[120];
-      std::snprintf(text, sizeof text, "Replay complete.\n\nExit on zero length string\nLines sent %d", linesSent);
-      tell(text);
+    std::string_view text;
+    bool got = reader.Next(&text);
+    if (!got && !endsWithLineEnd) break;
+    if (!got || text.empty()) {
+      char message[120];
+      std::snprintf(message, sizeof message, "Replay complete.\n\nExit on zero length string\nLines sent %d",
+                    linesSent);
+      tell(message);
       break;
     }
-    size_t length = std::strlen(buffer);
-    if (length >= 3) {
-      for (int i = 0; i < 2 && length > 0 && IsLineEnd(buffer[length - 1]); ++i) buffer[--length] = '\0';
-    }
-    if (length > 2) {
-      std::string line(buffer, length);
+    if (text.size() > 2) {
+      std::string line(text);
       ++linesSent;
       if (!m_ui.Call([&] {
             m_mailbox.Overwrite(line);

@@ -1,0 +1,209 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "gps/gps_port_opener.h"
+#include "platform/memory_settings_store.h"
+#include "settings/settings_table.h"
+#include "support/fake_serial_port.h"
+
+namespace rovex {
+namespace {
+
+using testing::FakeSerialPort;
+using testing::FakeSerialPorts;
+
+class PortOpener : public ::testing::Test {
+ public:
+  void SetUp() override {
+    store = std::make_unique<MemorySettingsStore>();
+    Set("Port", "Com12");
+    Set("Speed", "4800");
+    Set("Parity", "None");
+    Set("StopBits", "1");
+    Set("DataBits", "8");
+    port = ports.next;
+  }
+  void Set(const char* name, const char* text) { store->Write(kRovexKey, name, SettingValue::Text(text)); }
+  PortOpenOutcome Open(const PortOpenPlan& plan = PortOpenPlan::ForGps(), std::shared_ptr<SerialPort> open = nullptr) {
+    return OpenPortSteps(ports, *store, plan, std::move(open), [this](int ms) {
+      port->Note("wait " + std::to_string(ms));
+      return true;
+    });
+  }
+
+  std::unique_ptr<MemorySettingsStore> store = std::make_unique<MemorySettingsStore>();
+  FakeSerialPorts ports;
+  std::shared_ptr<FakeSerialPort> port;
+};
+
+TEST_F(PortOpener, StepsComeInTheirOrderWithTheSettlingWaits) {
+  PortOpenOutcome out = Open();
+  EXPECT_EQ(out.result, 1);
+  EXPECT_TRUE(out.message.empty());
+  EXPECT_TRUE(out.markedOpen);
+  EXPECT_EQ(out.port, port);
+  EXPECT_EQ(ports.openedNames, std::vector<std::string>{"/dev/ttyS11"});
+  EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "wait 1000", "set", "wait 2000", "timeouts", "wait 500",
+                                                      "clear", "wait 500", "buffers 16384 16384"}));
+  SerialTimeouts t = port->Timeouts();
+  EXPECT_EQ(t.readIntervalMs, 0);
+  EXPECT_EQ(t.readTotalMultiplierMs, 0);
+  EXPECT_EQ(t.readTotalConstantMs, 2000);
+  EXPECT_EQ(t.writeTotalMultiplierMs, 0);
+  EXPECT_EQ(t.writeTotalConstantMs, 0);
+  SerialLineSettings applied = port->Applied();
+  EXPECT_EQ(applied.baud, 4800);
+  EXPECT_EQ(applied.dataBits, 8);
+  EXPECT_EQ(applied.parity, SerialParity::None);
+  EXPECT_EQ(applied.stopBits, SerialStopBits::One);
+  // Fixed on every open, whatever the driver had.
+  EXPECT_TRUE(applied.raw);
+  EXPECT_FALSE(applied.hardwareFlowControl);
+  EXPECT_FALSE(applied.softwareFlowControl);
+  EXPECT_TRUE(applied.dtrOn);
+  EXPECT_TRUE(applied.rtsOn);
+}
+
+TEST_F(PortOpener, SendLogVariantHasShortTimeOutsAndItsOwnWaits) {
+  PortOpenOutcome out = Open(PortOpenPlan::ForSendLog());
+  EXPECT_EQ(out.result, 1);
+  EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "wait 1000", "set", "wait 1000", "timeouts", "clear",
+                                                      "wait 1000", "buffers 16384 16384"}));
+  SerialTimeouts t = port->Timeouts();
+  for (int v : {t.readIntervalMs, t.readTotalMultiplierMs, t.readTotalConstantMs, t.writeTotalMultiplierMs,
+                t.writeTotalConstantMs}) {
+    EXPECT_EQ(v, 10);
+  }
+}
+
+TEST_F(PortOpener, StoredTextsBecomeLineSettings) {
+  // The driver reports something of everything, so "left as reported" shows.
+  port->driver.baud = 9600;
+  port->driver.parity = SerialParity::Odd;
+  port->driver.dataBits = 7;
+  port->driver.stopBits = SerialStopBits::Two;
+  struct Case {
+    const char* name;
+    const char* text;  // null: the value is missing
+    int baud;
+    SerialParity parity;
+    int dataBits;
+    SerialStopBits stopBits;
+  };
+  const auto kDefault = SerialStopBits::One;
+  const Case cases[] = {
+      {"Speed", "4801", 4801, SerialParity::None, 8, kDefault},
+      {"Speed", "115200", 115200, SerialParity::None, 8, kDefault},
+      {"Speed", nullptr, 9600, SerialParity::None, 8, kDefault},
+      {"Parity", "even", 4800, SerialParity::Even, 8, kDefault},
+      {"Parity", "EVEN", 4800, SerialParity::Even, 8, kDefault},
+      {"Parity", "mArK", 4800, SerialParity::Mark, 8, kDefault},
+      {"Parity", "Space", 4800, SerialParity::Space, 8, kDefault},
+      {"Parity", "E", 4800, SerialParity::Odd, 8, kDefault},  // unknown text: the driver's parity
+      {"Parity", nullptr, 4800, SerialParity::Odd, 8, kDefault},
+      {"StopBits", "1.5", 4800, SerialParity::None, 8, SerialStopBits::OneAndHalf},
+      {"StopBits", "2", 4800, SerialParity::None, 8, SerialStopBits::Two},
+      {"StopBits", "1,5", 4800, SerialParity::None, 8, SerialStopBits::One},
+      {"StopBits", nullptr, 4800, SerialParity::None, 8, SerialStopBits::Two},
+      {"DataBits", "7", 4800, SerialParity::None, 7, kDefault},
+      {"DataBits", "5", 4800, SerialParity::None, 5, kDefault},
+      {"DataBits", "16", 4800, SerialParity::None, 8, kDefault},
+      {"DataBits", "4", 4800, SerialParity::None, 8, kDefault},
+      {"DataBits", nullptr, 4800, SerialParity::None, 7, kDefault},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    port->driver.baud = 9600;
+    port->driver.parity = SerialParity::Odd;
+    port->driver.dataBits = 7;
+    port->driver.stopBits = SerialStopBits::Two;
+    if (c.text) Set(c.name, c.text);
+    else store->Delete(kRovexKey, c.name);
+    SCOPED_TRACE(std::string(c.name) + "=" + (c.text ? c.text : "(missing)"));
+    ASSERT_EQ(Open().result, 1);
+    SerialLineSettings a = port->Applied();
+    EXPECT_EQ(a.baud, c.baud);
+    EXPECT_EQ(a.parity, c.parity);
+    EXPECT_EQ(a.dataBits, c.dataBits);
+    EXPECT_EQ(a.stopBits, c.stopBits);
+  }
+}
+
+TEST_F(PortOpener, LinuxDeviceNamesAndLongPathsAreKept) {
+  Set("Port", "ttyUSB0");
+  Open();
+  const std::string byId = "/dev/serial/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0";
+  Set("Port", byId.c_str());
+  Open();
+  EXPECT_EQ(ports.openedNames, (std::vector<std::string>{"/dev/ttyUSB0", byId}));
+}
+
+TEST_F(PortOpener, EachFailureHasItsMessageAndLeavesThePortAsItStands) {
+  struct Case {
+    const char* legend;
+    std::function<void(PortOpener&)> arrange;
+    std::string message;
+    MsgIcon icon;
+    bool opened;
+    std::vector<std::string> events;
+  };
+  const std::vector<Case> cases = {
+      {"no Port value", [](PortOpener& t) { t.store->Delete(kRovexKey, "Port"); },
+       "Unable read the comm port name from the registry.\nPlease check the port settings ?", MsgIcon::Warning, false,
+       {}},
+      {"no settings at all", [](PortOpener& t) { t.store = std::make_unique<MemorySettingsStore>(); },
+       "Unable read the comm port name from the registry.\nPlease check the port settings ?", MsgIcon::Warning, false,
+       {}},
+      {"device missing", [](PortOpener& t) { t.Set("Port", "ttyUSB0"), t.ports.next = nullptr; },
+       "Can't open com port /dev/ttyUSB0", MsgIcon::Warning, false, {}},
+      {"driver settings unreadable", [](PortOpener& t) { t.port->failGet = true; }, "", MsgIcon::Warning, true,
+       {"get"}},
+      {"line settings refused", [](PortOpener& t) { t.port->failSet = true; },
+       "SetCommState\nCould not set communication state \n openport aborted", MsgIcon::Stop, true,
+       {"get", "wait 1000", "set"}},
+      {"time-outs refused", [](PortOpener& t) { t.port->failTimeouts = true; },
+       "SetCommTimeouts\nCould not set communication timeouts\n openport aborted", MsgIcon::Stop, true,
+       {"get", "wait 1000", "set", "wait 2000", "timeouts"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.legend);
+    SetUp();
+    ports.openedNames.clear();
+    ports.next = port = std::make_shared<FakeSerialPort>();
+    c.arrange(*this);
+    PortOpenOutcome out = Open();
+    EXPECT_EQ(out.result, 0);
+    EXPECT_EQ(out.message, c.message);
+    if (!c.message.empty()) {
+      EXPECT_EQ(out.icon, c.icon);
+    }
+    EXPECT_EQ(out.markedOpen, c.opened);
+    EXPECT_EQ(out.port != nullptr, c.opened);
+    EXPECT_EQ(port->Events(), c.events);
+    EXPECT_FALSE(out.cancelled);
+  }
+}
+
+TEST_F(PortOpener, AnAbandonedWaitStopsTheStepsAndSaysSo) {
+  int waits = 0;
+  PortOpenOutcome out = OpenPortSteps(ports, *store, PortOpenPlan::ForGps(), nullptr, [&](int) { return ++waits < 2; });
+  EXPECT_TRUE(out.cancelled);
+  EXPECT_EQ(out.result, 0);
+  EXPECT_TRUE(out.message.empty());
+  EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "set"}));
+}
+
+TEST_F(PortOpener, APortStillMarkedOpenIsConfiguredAgainNotReopened) {
+  auto open = std::make_shared<FakeSerialPort>("/dev/ttyS11");
+  PortOpenOutcome out = Open(PortOpenPlan::ForGps(), open);
+  EXPECT_EQ(out.result, 1);
+  EXPECT_TRUE(ports.openedNames.empty());
+  EXPECT_EQ(out.port, open);
+  EXPECT_EQ(open->Events().front(), "get");
+}
+
+}  // namespace
+}  // namespace rovex

@@ -1,0 +1,250 @@
+#include <sys/resource.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "gps/line_assembler.h"
+#include "gps/port_line_settings.h"
+#include "gps/read_serial_thread.h"
+#include "platform/posix_serial_port.h"
+#include "support/pty_pair.h"
+#include "support/recording_poster.h"
+#include "support/temp_dir.h"
+
+namespace rovex {
+namespace {
+
+using testing::PtyPair;
+using testing::RecordingPoster;
+using testing::TempDir;
+using SteadyClock = std::chrono::steady_clock;
+
+const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+const std::string kRmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+const std::string kGsv = "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75";
+const std::string kGnGga = "$GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*59";
+const std::string kGll = "$GPGLL,4916.45,N,12311.12,W,225444,A,*1D";
+
+// Counts what the reader asks of its port, to see that an unplugged device is not hammered.
+class CountingPort final : public SerialPort {
+ public:
+  explicit CountingPort(std::shared_ptr<SerialPort> inner) : m_inner(std::move(inner)) {}
+  std::atomic<int> reads{0};
+  std::atomic<int> reopens{0};
+  const std::string& DeviceName() const override { return m_inner->DeviceName(); }
+  bool GetLineSettings(SerialLineSettings* s) override { return m_inner->GetLineSettings(s); }
+  bool SetLineSettings(const SerialLineSettings& s) override { return m_inner->SetLineSettings(s); }
+  bool SetTimeouts(const SerialTimeouts& t) override { return m_inner->SetTimeouts(t); }
+  void ClearErrors() override { m_inner->ClearErrors(); }
+  bool SetBufferSizes(size_t in, size_t out) override { return m_inner->SetBufferSizes(in, out); }
+  ReadResult ReadByte(uint8_t* b) override {
+    ++reads;
+    return m_inner->ReadByte(b);
+  }
+  bool Write(const char* d, size_t n) override { return m_inner->Write(d, n); }
+  bool Reopen() override {
+    ++reopens;
+    return m_inner->Reopen();
+  }
+  bool Close() override { return m_inner->Close(); }
+
+ private:
+  std::shared_ptr<SerialPort> m_inner;
+};
+
+double CpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+// The reader on a pseudo-terminal, configured as the GPS port would be.
+class Reader : public ::testing::Test {
+ protected:
+  void StartOn(const std::string& device) {
+    auto raw = OpenPosixSerialPort(device);
+    ASSERT_TRUE(raw);
+    SerialLineSettings s;
+    ASSERT_TRUE(raw->GetLineSettings(&s));
+    ApplyFixedLineSettings(&s);
+    s.baud = 4800;
+    ASSERT_TRUE(raw->SetLineSettings(s));
+    SerialTimeouts t;
+    t.readTotalConstantMs = 2000;
+    ASSERT_TRUE(raw->SetTimeouts(t));
+    port = std::make_shared<CountingPort>(raw);
+    handOff.SetPortHandle(port);
+    reader.Start(handOff, poster, [this](const std::string& text) { notices.push_back(text); });
+  }
+  void Stop() {
+    handOff.StopReader = 1;
+    if (port) port->Close();
+    reader.Join();
+  }
+  void TearDown() override { Stop(); }
+
+  // The view's part: wait for the n-th post and take what it announced.
+  std::string TakeNth(size_t n) {
+    if (!poster.WaitFor(WM_GPS_SENTENCE, n, 3000)) return "(no post)";
+    EXPECT_TRUE(handOff.mailbox.TakeForDrawing());
+    std::string s = handOff.mailbox.SharedSentence();
+    handOff.mailbox.Release();
+    return s;
+  }
+
+  TempDir dir;
+  PtyPair pty;
+  GpsHandOff handOff;
+  RecordingPoster poster;
+  SerialReader reader;
+  std::shared_ptr<CountingPort> port;
+  std::vector<std::string> notices;
+};
+
+TEST_F(Reader, LinesAreLoggedAndTheRightOnesHandedOver) {
+  ASSERT_TRUE(handOff.NmeaLogFile.Open(dir.File("log.txt")));
+  StartOn(pty.SlavePath());
+  const std::string longLine(150, 'L');
+
+  pty.Write(kGga + "\r\n");
+  EXPECT_EQ(TakeNth(1), kGga);
+  pty.Write(kRmc + "\r");  // CR alone ends the line
+  EXPECT_EQ(TakeNth(2), kRmc);
+  pty.Write(kGsv + "\r\n" + "\x01\x02" + kGga + "\r\n" + kGnGga + "\r\n");  // GSV and noise: logged only
+  EXPECT_EQ(TakeNth(3), kGnGga);
+  pty.Write(longLine + "\r\n" + kGll + "\r\n");
+  EXPECT_EQ(TakeNth(4), kGll);
+  pty.Write(kGga + "\n");  // LF alone does not end a line...
+  pty.Write(kRmc + "\r\n");  // ...so this line is too long and is dropped
+  pty.Write(kRmc + "\r\n");
+  EXPECT_EQ(TakeNth(5), kRmc);
+  Stop();
+
+  EXPECT_EQ(poster.Count(WM_GPS_SENTENCE), 5u);
+  EXPECT_EQ(FileLines(dir.File("log.txt")),
+            (std::vector<std::string>{kGga, kRmc, kGsv, "\x01\x02" + kGga, kGnGga, std::string(50, 'L'), kGll,
+                                      (kGga + kRmc).substr(100), kRmc}));
+  EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(Reader, AFloodWhileTheViewIsBusyGivesOneFurtherPassAtMost) {
+  ASSERT_TRUE(handOff.NmeaLogFile.Open(dir.File("log.txt")));
+  StartOn(pty.SlavePath());
+  pty.Write(kGga + "\r\n");
+  ASSERT_TRUE(poster.WaitFor(WM_GPS_SENTENCE, 1, 3000));
+  // The view is still drawing the first: ten more arrive.
+  std::string flood;
+  for (int i = 0; i < 10; ++i) flood += kRmc + "\r\n";
+  pty.Write(flood);
+  for (int i = 0; i < 200 && FileLines(dir.File("log.txt")).size() < 11; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_EQ(FileLines(dir.File("log.txt")).size(), 11u);
+  EXPECT_EQ(poster.Count(WM_GPS_SENTENCE), 1u);
+  ASSERT_TRUE(handOff.mailbox.TakeForDrawing());
+  EXPECT_EQ(std::string(handOff.mailbox.SharedSentence()), kGga);  // the first, not the newest: nothing queued
+  handOff.mailbox.Release();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(poster.Count(WM_GPS_SENTENCE), 1u);
+
+  pty.Write(kGll + "\r\n");
+  EXPECT_EQ(TakeNth(2), kGll);
+}
+
+TEST_F(Reader, StopEndsTheReaderWithinTheReadTimeOut) {
+  StartOn(pty.SlavePath());
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  auto start = SteadyClock::now();
+  handOff.StopReader = 1;  // no data arrives, the port stays open
+  reader.Join();
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start).count();
+  EXPECT_LE(ms, 2300);
+}
+
+TEST_F(Reader, UnpluggedReceiverIsNotSpunOnAndIsPickedUpAgain) {
+  std::string link = dir.File("gps");
+  std::filesystem::create_symlink(pty.SlavePath(), link);
+  StartOn(link);
+  pty.Write(kGga + "\r\n");
+  EXPECT_EQ(TakeNth(1), kGga);
+
+  pty.CloseMaster();  // pulled out
+  pty.CloseSlave();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  int readsBefore = port->reads.load();
+  double cpuBefore = CpuSeconds();
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  int reads = port->reads.load() - readsBefore;
+  double cpu = CpuSeconds() - cpuBefore;
+  EXPECT_LE(reads, 20);  // a spinning reader would make millions
+  EXPECT_LT(cpu, 0.3);
+  EXPECT_GE(port->reopens.load(), 1);
+
+  PtyPair replugged;  // the same name comes back
+  std::filesystem::remove(link);
+  std::filesystem::create_symlink(replugged.SlavePath(), link);
+  ASSERT_TRUE(replugged.WaitUntilRaw(3000));
+  replugged.Write(kRmc + "\r\n");
+  EXPECT_EQ(TakeNth(2), kRmc);
+}
+
+TEST_F(Reader, NoPortMeansAMessageAndNoThreadWork) {
+  reader.Start(handOff, poster, [this](const std::string& text) { notices.push_back(text); });
+  reader.Join();
+  EXPECT_EQ(notices, std::vector<std::string>{"Comms port is not open"});
+  EXPECT_EQ(poster.Count(WM_GPS_SENTENCE), 0u);
+}
+
+// A real receiver's output, as it would arrive on the wire line by line:
+// every line is logged as received, and every GGA, RMC and GPGLL is handed over.
+TEST_F(Reader, RealReceiverCaptureThroughThePseudoTerminal) {
+  std::string data = testing::SharedDataDir();
+  if (data.empty()) GTEST_SKIP() << "shared receiver logs not present";
+  std::ifstream in(data + "/nmea/gpsd/neo-m8n.log", std::ios::binary);
+  ASSERT_TRUE(in);
+  ASSERT_TRUE(handOff.NmeaLogFile.Open(dir.File("log.txt")));
+  StartOn(pty.SlavePath());
+
+  std::vector<std::string> sent;
+  std::vector<std::string> expectedForwarded;
+  std::vector<std::string> forwarded;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    ASSERT_LE(line.size(), LineAssembler::kMaxLine);
+    sent.push_back(line);
+    pty.Write(line + "\r\n");
+    if (IsForwardedSentence(line)) {
+      expectedForwarded.push_back(line);
+      forwarded.push_back(TakeNth(expectedForwarded.size()));
+    }
+  }
+  ASSERT_GT(expectedForwarded.size(), 20u);
+  EXPECT_EQ(forwarded, expectedForwarded);
+  for (int i = 0; i < 200 && FileLines(dir.File("log.txt")).size() < sent.size(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(FileLines(dir.File("log.txt")), sent);
+}
+
+}  // namespace
+}  // namespace rovex

@@ -1,0 +1,137 @@
+#include "support/fake_serial_port.h"
+
+#include <chrono>
+
+namespace rovex::testing {
+
+void FakeSerialPort::Feed(const std::string& bytes) {
+  std::lock_guard lock(m_mutex);
+  m_input.insert(m_input.end(), bytes.begin(), bytes.end());
+  m_changed.notify_all();
+}
+
+void FakeSerialPort::Unplug() {
+  std::lock_guard lock(m_mutex);
+  m_unplugged = true;
+  m_changed.notify_all();
+}
+
+void FakeSerialPort::SetReplugged(bool replugged) {
+  std::lock_guard lock(m_mutex);
+  m_replugged = replugged;
+}
+
+void FakeSerialPort::Note(const std::string& event) {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back(event);
+}
+
+std::vector<std::string> FakeSerialPort::Events() const {
+  std::lock_guard lock(m_mutex);
+  return m_events;
+}
+
+SerialLineSettings FakeSerialPort::Applied() const {
+  std::lock_guard lock(m_mutex);
+  return m_applied;
+}
+
+SerialTimeouts FakeSerialPort::Timeouts() const {
+  std::lock_guard lock(m_mutex);
+  return m_timeouts;
+}
+
+std::string FakeSerialPort::Written() const {
+  std::lock_guard lock(m_mutex);
+  return m_written;
+}
+
+int FakeSerialPort::ReadAttempts() const {
+  std::lock_guard lock(m_mutex);
+  return m_readAttempts;
+}
+
+bool FakeSerialPort::Closed() const {
+  std::lock_guard lock(m_mutex);
+  return m_closed;
+}
+
+bool FakeSerialPort::GetLineSettings(SerialLineSettings* settings) {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("get");
+  if (failGet) return false;
+  *settings = driver;
+  return true;
+}
+
+bool FakeSerialPort::SetLineSettings(const SerialLineSettings& settings) {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("set");
+  if (failSet) return false;
+  m_applied = settings;
+  return true;
+}
+
+bool FakeSerialPort::SetTimeouts(const SerialTimeouts& timeouts) {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("timeouts");
+  if (failTimeouts) return false;
+  m_timeouts = timeouts;
+  return true;
+}
+
+void FakeSerialPort::ClearErrors() {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("clear");
+}
+
+bool FakeSerialPort::SetBufferSizes(size_t inputBytes, size_t outputBytes) {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("buffers " + std::to_string(inputBytes) + " " + std::to_string(outputBytes));
+  return true;
+}
+
+SerialPort::ReadResult FakeSerialPort::ReadByte(uint8_t* byte) {
+  std::unique_lock lock(m_mutex);
+  ++m_readAttempts;
+  if (m_closed || m_unplugged) return ReadResult::Failed;
+  if (!m_changed.wait_for(lock, std::chrono::milliseconds(20),
+                          [&] { return !m_input.empty() || m_closed || m_unplugged; })) {
+    return ReadResult::TimedOut;
+  }
+  if (m_closed || m_unplugged) return ReadResult::Failed;
+  *byte = m_input.front();
+  m_input.pop_front();
+  return ReadResult::Byte;
+}
+
+bool FakeSerialPort::Write(const char* data, size_t size) {
+  std::lock_guard lock(m_mutex);
+  if (m_closed) return false;
+  m_written.append(data, size);
+  return true;
+}
+
+bool FakeSerialPort::Reopen() {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("reopen");
+  if (m_closed || (m_unplugged && !m_replugged)) return false;
+  m_unplugged = false;
+  return true;
+}
+
+bool FakeSerialPort::Close() {
+  std::lock_guard lock(m_mutex);
+  m_events.push_back("close");
+  m_closed = true;
+  m_changed.notify_all();
+  return !failClose;
+}
+
+std::shared_ptr<SerialPort> FakeSerialPorts::Open(const std::string& deviceName) {
+  std::lock_guard lock(m_mutex);
+  openedNames.push_back(deviceName);
+  return next;
+}
+
+}  // namespace rovex::testing

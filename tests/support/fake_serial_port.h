@@ -1,0 +1,86 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/serial_port.h"
+
+// A serial port that records every step done to it, in order, and delivers
+// scripted bytes; and a machine that hands out such ports.
+
+namespace rovex::testing {
+
+class FakeSerialPort final : public SerialPort {
+ public:
+  explicit FakeSerialPort(std::string device = "/dev/fake") : m_device(std::move(device)) {}
+
+  // Script (set before use).
+  bool failGet = false;
+  bool failSet = false;
+  bool failTimeouts = false;
+  bool failClose = false;
+  SerialLineSettings driver;  // what the driver reports
+
+  // Bytes for ReadByte; an empty queue times out after a short wait.
+  void Feed(const std::string& bytes);
+  // From now on reads fail at once, as on an unplugged device, until Reopen.
+  void Unplug();
+  // Whether Reopen succeeds while unplugged.
+  void SetReplugged(bool replugged);
+
+  // Record: "get", "set", "timeouts", "clear", "buffers", "close", "reopen", and
+  // whatever Note adds (the waits of a test), in the order they happened.
+  void Note(const std::string& event);
+  std::vector<std::string> Events() const;
+  SerialLineSettings Applied() const;
+  SerialTimeouts Timeouts() const;
+  std::string Written() const;
+  int ReadAttempts() const;
+  bool Closed() const;
+
+  const std::string& DeviceName() const override { return m_device; }
+  bool GetLineSettings(SerialLineSettings* settings) override;
+  bool SetLineSettings(const SerialLineSettings& settings) override;
+  bool SetTimeouts(const SerialTimeouts& timeouts) override;
+  void ClearErrors() override;
+  bool SetBufferSizes(size_t inputBytes, size_t outputBytes) override;
+  ReadResult ReadByte(uint8_t* byte) override;
+  bool Write(const char* data, size_t size) override;
+  bool Reopen() override;
+  bool Close() override;
+
+ private:
+  std::string m_device;
+  mutable std::mutex m_mutex;
+  std::condition_variable m_changed;
+  std::vector<std::string> m_events;
+  std::deque<uint8_t> m_input;
+  SerialLineSettings m_applied;
+  SerialTimeouts m_timeouts;
+  std::string m_written;
+  int m_readAttempts = 0;
+  bool m_closed = false;
+  bool m_unplugged = false;
+  bool m_replugged = false;
+};
+
+class FakeSerialPorts final : public SerialPorts {
+ public:
+  // What the next Open returns; null makes it fail.
+  std::shared_ptr<FakeSerialPort> next = std::make_shared<FakeSerialPort>();
+  std::optional<std::vector<std::string>> present;
+  std::vector<std::string> openedNames;
+
+  std::shared_ptr<SerialPort> Open(const std::string& deviceName) override;
+  std::optional<std::vector<std::string>> EnumeratePorts() override { return present; }
+
+ private:
+  std::mutex m_mutex;
+};
+
+}  // namespace rovex::testing
