@@ -2,8 +2,8 @@
 
 // The platform services the running system is handed. Each is an interface;
 // the Qt program, rovex-cli and the tests each fill in their own. A service a
-// caller does not need may stay null. Later services (voice,
-// speech, canvas factory, clipboard, shell, power, printer) join this list.
+// caller does not need may stay null. Later services (speech, power, printer)
+// join this list.
 
 namespace rovex {
 
@@ -13,9 +13,9 @@ class Clock;
 class MessagePoster;
 class CanvasFactory;
 class ShellOpener;
-class SerialPorts;
 class VoiceOutput;
 class Clipboard;
+class SerialPorts;
 
 struct Services {
   SettingsStore* store = nullptr;
@@ -24,9 +24,9 @@ struct Services {
   MessagePoster* poster = nullptr;
   CanvasFactory* canvas = nullptr;
   ShellOpener* shell = nullptr;
-  SerialPorts* serialPorts = nullptr;
   VoiceOutput* voice = nullptr;
   Clipboard* clipboard = nullptr;
+  SerialPorts* serialPorts = nullptr;
 };
 
 }  // namespace rovex
