@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ROVEX"));
+  // Qt takes the user's locale for the C library too; numbers in files and on
+  // screen are always written and read with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
   if (snapshot) return rovex::RunSnapshot(*options);
 
   rovex::CROVEXApp rovexApp;

@@ -18,6 +18,7 @@
 #include "views/accelerator_table.h"
 #include "views/command_ids.h"
 #include "views/command_table.h"
+#include "gps/gps_input.h"
 
 namespace rovex {
 namespace {
@@ -177,15 +178,20 @@ void CMainFrame::BuildStatusBar() {
   m_prompt = new QLabel(QStringLiteral("Ready"), this);
   statusBar()->addWidget(m_prompt, 1);
   // Three indicator panes beside the prompt, lit while their state is on.
-  const std::pair<const char*, int> indicators[] = {{"MUTE", cmd::kMute}, {"LOG", cmd::kLogNmea}, {"GPS", cmd::kStart}};
-  for (const auto& [name, id] : indicators) {
+  auto checked = [this](int id) { return [this, id] { return IsChecked(id).value_or(false); }; };
+  const std::pair<const char*, std::function<bool()>> indicators[] = {
+      {"MUTE", checked(cmd::kMute)},
+      {"LOG", checked(cmd::kLogNmea)},
+      {"GPS", [this] { return m_view->System().Gps().PortOpen(); }},
+  };
+  for (const auto& [name, lit] : indicators) {
     auto* pane = new QLabel(this);
     pane->setObjectName(QString::fromLatin1(name));
     pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("MMMMM")));
     pane->setAlignment(Qt::AlignCenter);
     pane->setFrameShape(QFrame::StyledPanel);
     statusBar()->addPermanentWidget(pane);
-    m_indicators.push_back({pane, id, QString::fromLatin1(name)});
+    m_indicators.push_back({pane, lit, QString::fromLatin1(name)});
   }
   auto* timer = new QTimer(this);
   connect(timer, &QTimer::timeout, this, [this] { UpdateIndicators(); });
@@ -195,8 +201,7 @@ void CMainFrame::BuildStatusBar() {
 
 void CMainFrame::UpdateIndicators() {
   for (const Indicator& i : m_indicators) {
-    auto on = IsChecked(i.command);
-    i.pane->setText(on.value_or(false) ? i.text : QString());
+    i.pane->setText(i.lit() ? i.text : QString());
   }
 }
 

@@ -68,7 +68,7 @@ class CMainFrame final : public QMainWindow {
 
   struct Indicator {
     QLabel* pane;
-    int command;  // lit while this command's check mark would be set
+    std::function<bool()> lit;
     QString text;
   };
 

@@ -3,11 +3,14 @@
 #include "app/main_frame.h"
 #include "app/rovex_view.h"
 #include "platform/file_settings_store.h"
+#include "platform/posix_serial_ports.h"
 #include "platform/system_clock.h"
 #include "platform/user_prompt.h"
 #include "qtplatform/qt_canvas_factory.h"
+#include "qtplatform/qt_clipboard.h"
 #include "qtplatform/qt_shell_opener.h"
 #include "qtplatform/qt_user_prompt.h"
+#include "qtplatform/qt_voice_output.h"
 
 namespace rovex {
 
@@ -31,6 +34,18 @@ CROVEXApp::CROVEXApp(const Services& services) : m_services(services) {
   if (!m_services.shell) {
     m_shell = std::make_unique<QtShellOpener>();
     m_services.shell = m_shell.get();
+  }
+  if (!m_services.voice) {
+    m_voice = std::make_unique<QtVoiceOutput>();
+    m_services.voice = m_voice.get();
+  }
+  if (!m_services.clipboard) {
+    m_clipboard = std::make_unique<QtClipboard>();
+    m_services.clipboard = m_clipboard.get();
+  }
+  if (!m_services.serialPorts) {
+    m_ports = std::make_unique<PosixSerialPorts>();
+    m_services.serialPorts = m_ports.get();
   }
 }
 

@@ -18,11 +18,15 @@ class QtUserPrompt;
 class SystemClock;
 class QtCanvasFactory;
 class QtShellOpener;
+class QtVoiceOutput;
+class QtClipboard;
+class PosixSerialPorts;
 
 class CROVEXApp {
  public:
   // Services left null are made here: the settings file, Qt dialogs, the
-  // system clock, the Qt canvas and the desktop's open action.
+  // system clock, the Qt canvas, the desktop's open action, wave playback,
+  // the clipboard and the machine's serial ports.
   explicit CROVEXApp(const Services& services = {});
   ~CROVEXApp();
   CROVEXApp(const CROVEXApp&) = delete;
@@ -40,6 +44,9 @@ class CROVEXApp {
   std::unique_ptr<SystemClock> m_clock;
   std::unique_ptr<QtCanvasFactory> m_canvas;
   std::unique_ptr<QtShellOpener> m_shell;
+  std::unique_ptr<QtVoiceOutput> m_voice;
+  std::unique_ptr<QtClipboard> m_clipboard;
+  std::unique_ptr<PosixSerialPorts> m_ports;
   Services m_services;
   std::unique_ptr<CMainFrame> m_frame;
 };

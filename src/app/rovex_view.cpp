@@ -6,7 +6,10 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/distance_dialog.h"
 #include "app/main_frame.h"
+#include "app/manual_location_dialog.h"
+#include "app/replay_dialog.h"
 #include "qtplatform/qt_canvas.h"
 #include "qtplatform/qt_user_prompt.h"
 
@@ -44,6 +47,22 @@ void CROVEXView::Invalidate() {
     m_passQueued = false;
     Repaint();
   });
+}
+
+bool CROVEXView::RunManualLocationDialog(CDlgManualLocation& model) {
+  CManualLocationDlg dialog(model, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool CROVEXView::RunDistanceDialog(CDlgDistance& model) {
+  CDistanceDlg dialog(
+      model, [this](double latitude, double longitude) { m_system->SetStoredLocation(latitude, longitude); }, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool CROVEXView::RunReplayDialog(CDlgReplay& model) {
+  CReplayDlg dialog(model, this);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void CROVEXView::RunDrawingPass() {

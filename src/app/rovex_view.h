@@ -33,6 +33,9 @@ class CROVEXView final : public QWidget, public ViewHost {
   void SetTitle(const std::string& title) override;
   void Repaint() override;
   void Invalidate() override;
+  bool RunManualLocationDialog(CDlgManualLocation& model) override;
+  bool RunDistanceDialog(CDlgDistance& model) override;
+  bool RunReplayDialog(CDlgReplay& model) override;
 
   // One drawing pass onto the picture now.
   void RunDrawingPass();

@@ -10,7 +10,6 @@
 #include "app/rovex_view.h"
 #include "platform/logging_prompt.h"
 #include "qtplatform/qt_user_prompt.h"
-#include "views/command_ids.h"
 
 namespace rovex {
 namespace {
@@ -102,16 +101,16 @@ int RunSnapshot(const SnapshotOptions& options) {
 
   RovexSystem& system = view.System();
   if (options.mode != 0) system.SwitchToMode(options.mode);
-  if (options.ondraw && !system.RunCommand(cmd::kDoAnOndraw)) {
-    std::fprintf(stderr, "rovex: \"Do a ondraw\" is not available in this build\n");
-    return 1;
-  }
+  if (options.ondraw) system.DoAnOndraw();
   if (!options.replayLog.empty()) {
-    std::fprintf(stderr, "rovex: replaying a log is not available in this build\n");
-    return 1;
+    std::string error;
+    if (!system.ReplayLogNow(options.replayLog, options.lines, &error)) {
+      std::fprintf(stderr, "rovex: %s\n", error.c_str());
+      return 1;
+    }
   }
+  // Whatever was posted on the way (messages, calls from GPS input) is handled before the picture is taken.
   QApplication::processEvents();
-  view.Repaint();
 
   if (!view.Picture().save(FromSystemText(options.picture), "PNG")) {
     std::fprintf(stderr, "rovex: cannot write the picture %s\n", options.picture.c_str());

@@ -210,14 +210,15 @@ void DrawTrackTrace(Canvas& canvas, const CameraViewData& data) {
   const int last = ring->SlotCount() - 1;
   const int newest = ring->WriteIndex();
   run(0, std::min(newest, last));
-  run(newest + 1, last);
+  run(std::max(newest + 1, 0), last);
 }
 
 void DrawLastSentence(Canvas& canvas, const CameraViewData& data) {
   if (!data.sentencePending || !Fits(canvas, kLastSentenceStrip)) return;
   Frame(canvas, kLastSentenceStrip, kBlack);
   canvas.SelectFont(TimesNewRoman(24));
-  canvas.SetTextColour(data.colours.panelText);
+  // The strip is always black: a black text colour (the day set's default) would hide the sentence.
+  canvas.SetTextColour(data.colours.panelText == kBlack ? kWhite : data.colours.panelText);
   canvas.SetBackgroundColour(kBlack);
   canvas.SetBackgroundMode(BackgroundMode::Opaque);
   canvas.TextOut(4, 460, data.sentence);

@@ -2,10 +2,16 @@
 
 #include <string>
 
-// What the running system asks of the window that shows it. The Qt view answers
-// with its frame and widget; tests record the calls.
+// What the running system asks of the window that shows it: the title, when to
+// draw, and the modal dialogs whose rules live in the system (each runner shows
+// the dialog on its model and returns true when it ended with OK). The Qt view
+// answers with its frame, widget and dialogs; tests record the calls.
 
 namespace rovex {
+
+class CDlgManualLocation;
+class CDlgDistance;
+class CDlgReplay;
 
 class ViewHost {
  public:
@@ -16,6 +22,10 @@ class ViewHost {
   virtual void Repaint() = 0;
   // Draw at the next opportunity.
   virtual void Invalidate() = 0;
+
+  virtual bool RunManualLocationDialog(CDlgManualLocation&) { return false; }
+  virtual bool RunDistanceDialog(CDlgDistance&) { return false; }
+  virtual bool RunReplayDialog(CDlgReplay&) { return false; }
 };
 
 }  // namespace rovex

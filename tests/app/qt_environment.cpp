@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <clocale>
 #include <cstdlib>
 
 namespace {
@@ -14,6 +15,7 @@ class QtEnvironment final : public ::testing::Environment {
     static char name[] = "test_app";
     static char* argv[] = {name, nullptr};
     m_app = new QApplication(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
   }
   void TearDown() override {
     delete m_app;

@@ -9,6 +9,7 @@
 #include "app_fixture.h"
 #include "platform/message_poster.h"
 #include "qtplatform/qt_message_poster.h"
+#include "support/temp_dir.h"
 #include "views/command_ids.h"
 
 namespace rovex {
@@ -151,6 +152,48 @@ TEST(Shell, EmptySettingsOfferTheResetThenTheFirstRunQuestion) {
   EXPECT_EQ(f.prompt.shown[0].text.rfind("Setup registry values?", 0), 0u);
   EXPECT_EQ(f.prompt.shown[1].text.rfind("Some parts of the ROVEX program", 0), 0u);
   EXPECT_EQ(f.Frame().windowTitle(), "ROVEX");
+}
+
+}  // namespace
+}  // namespace rovex
+
+namespace rovex {
+namespace {
+
+TEST(ShellDrawing, DoAnOndrawFillsTheView) {
+  testing::TempDir dir;
+  AppFixture f;
+  RegistrySettings(f.store, nullptr).WriteTextSetting("CameraFile", dir.File("none.txt"));
+  CMainFrame& frame = f.Start();
+  const QImage before = f.View().Picture();
+  ASSERT_GT(before.height(), 415) << "the view holds the camera panels";
+  EXPECT_EQ(before.pixelColor(100, 200), QColor(Qt::white)) << "nothing but the background before a sentence";
+  QAction* ondraw = frame.MenuAction(cmd::kDoAnOndraw);
+  ASSERT_NE(ondraw, nullptr);
+  ondraw->trigger();
+  const QImage& after = f.View().Picture();
+  EXPECT_EQ(after.pixelColor(100, 200), QColor(Qt::black)) << "the radar";
+  EXPECT_EQ(after.pixelColor(184, 261), QColor(0, 192, 230)) << "the centre of the cross hairs";
+  EXPECT_EQ(after.pixelColor(700, 20), QColor(0, 0xe5, 0x98)) << "the Distance panel in the day colour";
+  EXPECT_EQ(after.pixelColor(1, 1), QColor(190, 190, 190)) << "panel frames";
+  // The missing camera file was reported through the prompt.
+  ASSERT_FALSE(f.prompt.shown.empty());
+  EXPECT_EQ(f.prompt.shown[0].text.rfind("Error can't open the camera location file", 0), 0u);
+}
+
+TEST(ShellDrawing, TheSmallWindowDropsTheRightTableTheBottomRowAndTheDistancePanel) {
+  AppFixture f;
+  f.Start();
+  f.Press(Qt::Key_4, "4");
+  QApplication::processEvents();
+  f.View().System().DoAnOndraw();
+  const QImage& picture = f.View().Picture();
+  ASSERT_LT(picture.width(), 750);
+  ASSERT_LT(picture.height(), 445);
+  // Only the label column fits: the view is white left of it, where the radar would be.
+  EXPECT_EQ(picture.pixelColor(100, 200), QColor(Qt::white));
+  EXPECT_EQ(picture.pixelColor(400, 130), QColor(0, 0xe5, 0x98)) << "the Speed Limit label";
+  EXPECT_EQ(picture.pixelColor(100, 20), QColor(Qt::white)) << "no Distance panel";
 }
 
 }  // namespace

@@ -19,6 +19,11 @@ class FakeViewHost final : public ViewHost {
     if (onRepaint) onRepaint();
   }
   void Invalidate() override { ++invalidates; }
+  bool RunManualLocationDialog(CDlgManualLocation& model) override {
+    return onManualLocation ? onManualLocation(model) : false;
+  }
+  bool RunDistanceDialog(CDlgDistance& model) override { return onDistance ? onDistance(model) : false; }
+  bool RunReplayDialog(CDlgReplay& model) override { return onReplay ? onReplay(model) : false; }
 
   std::string Title() const { return titles.empty() ? std::string() : titles.back(); }
 
@@ -26,6 +31,10 @@ class FakeViewHost final : public ViewHost {
   int repaints = 0;
   int invalidates = 0;
   std::function<void()> onRepaint;
+  // What the user does in each dialog; without one the dialog is cancelled at once.
+  std::function<bool(CDlgManualLocation&)> onManualLocation;
+  std::function<bool(CDlgDistance&)> onDistance;
+  std::function<bool(CDlgReplay&)> onReplay;
 };
 
 }  // namespace rovex::testing

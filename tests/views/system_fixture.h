@@ -6,9 +6,12 @@
 #include "platform/services.h"
 #include "settings/settings_reset.h"
 #include "support/fake_canvas_factory.h"
+#include "support/fake_clock.h"
 #include "support/fake_prompt.h"
+#include "support/fake_serial_port.h"
 #include "support/fake_view_host.h"
 #include "support/recording_canvas.h"
+#include "support/recording_poster.h"
 #include "views/rovex_system.h"
 
 // A running system on default settings with a recording window, for the view tests.
@@ -19,6 +22,9 @@ struct SystemFixture {
   MemorySettingsStore store;
   FakePrompt prompt;
   FakeCanvasFactory canvasFactory;
+  RecordingPoster poster;
+  FakeSerialPorts ports;
+  FakeClock clock{FakeClock::Utc(2024, 5, 17, 12, 0, 0)};
   FakeViewHost host;
   RecordingCanvas canvas{800, 600};
   std::unique_ptr<RovexSystem> system;
@@ -35,6 +41,9 @@ struct SystemFixture {
     services.store = &store;
     services.prompt = &prompt;
     services.canvas = &canvasFactory;
+    services.poster = &poster;
+    services.serialPorts = &ports;
+    services.clock = &clock;
     system = std::make_unique<RovexSystem>(services, host);
     host.onRepaint = [this] { system->DrawingPass(canvas); };
     return *system;

@@ -29,7 +29,7 @@ TEST(MapZoom, StepsAndLimits) {
     RovexSystem& s = f.Start();
     s.RunCommand(c.in ? cmd::kToolZoomIn : cmd::kToolZoomOut);
     EXPECT_EQ(StoredScale(f), c.expected) << c.start << (c.in ? " in" : " out");
-    EXPECT_EQ(s.Settings().mapRadius, c.expected);
+    EXPECT_EQ(s.MapRadius(), c.expected);
     EXPECT_EQ(f.host.repaints, c.expected == c.start ? 0 : 1);
   }
 }
@@ -54,7 +54,7 @@ TEST(MapZoom, AFailedWriteIsReportedAndTheNewRadiusStaysInUse) {
   RovexSystem& s = f.Start();
   f.store.SetWritesFail(true);
   s.ZoomOut();
-  EXPECT_EQ(s.Settings().mapRadius, 8000.0);
+  EXPECT_EQ(s.MapRadius(), 8000.0);
   ASSERT_EQ(f.prompt.shown.size(), 1u);
   EXPECT_EQ(f.prompt.shown[0].text,
             "0x5\nAn error occurred writing the map scale setting to the registry.\nHKEY_CURRENT_USER\n"
@@ -102,12 +102,12 @@ TEST(CheckRegistry, ResetsTheSettingsAndReloadsTheViewsCopies) {
   RegistrySettings(f.store, nullptr).WriteNumberSetting("MapScale", 500);
   RovexSystem& s = f.Start();
   s.RunCommand(cmd::kToolNightColours);
-  EXPECT_EQ(s.Settings().mapRadius, 500.0);
+  EXPECT_EQ(s.MapRadius(), 500.0);
   f.prompt.QueueConfirm(false);
   s.RunCommand(cmd::kCheckRegistry);
-  EXPECT_EQ(s.Settings().mapRadius, 500.0) << "cancelled: nothing changes";
+  EXPECT_EQ(s.MapRadius(), 500.0) << "cancelled: nothing changes";
   s.RunCommand(cmd::kCheckRegistry);
-  EXPECT_EQ(s.Settings().mapRadius, 4000.0);
+  EXPECT_EQ(s.MapRadius(), 4000.0);
   EXPECT_EQ(s.Colours().viewBackground, kWhite) << "the day set follows a reset";
 }
 
@@ -123,7 +123,7 @@ TEST(StartUp, VersionCheckAndFirstRunQuestionOnEmptySettings) {
   ASSERT_GE(f.prompt.shown.size(), 1u);
   EXPECT_EQ(f.prompt.shown[0].text.rfind("Setup registry values?", 0), 0u);
   EXPECT_EQ(RegistrySettings(f.store, nullptr).ReadVersion(), 11u);
-  EXPECT_EQ(s.Settings().mapRadius, 4000.0);
+  EXPECT_EQ(s.MapRadius(), 4000.0);
 }
 
 }  // namespace
