@@ -66,8 +66,6 @@ class CameraDatabase {
   // Called with each load that starts: whatever points into the list lets go.
   void SetOnListReplaced(std::function<void()> callback) { m_onListReplaced = std::move(callback); }
 
-  CameraIndex& Index() { return m_index; }
-
  private:
   LoadResult Read(const GpsFix& origin, double radius, const CameraExcludeList* exclusions,
                   std::vector<CameraRecord>* list);

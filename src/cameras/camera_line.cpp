@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "gps/distance.h"
 #include "gps/c_number.h"
+#include "gps/distance.h"
 
 namespace rovex {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 double TokenValue(std::string_view token) {
   char buffer[kCameraLineLimit + 1];
   std::size_t n = token.size() < kCameraLineLimit ? token.size() : kCameraLineLimit;
-  std::memcpy(buffer, token.data(), n);
+  if (n > 0) std::memcpy(buffer, token.data(), n);
   buffer[n] = '\0';
   return CAtof(buffer);
 }

@@ -1,7 +1,7 @@
 #include "cameras/distance_to_camera.h"
 
-#include "gps/distance.h"
 #include "gps/c_number.h"
+#include "gps/distance.h"
 
 namespace rovex {
 

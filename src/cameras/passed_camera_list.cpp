@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cameras/camera_exclude_list.h"
 #include "cameras/distance_to_camera.h"
 #include "gps/c_number.h"
 #include "platform/data_root.h"
@@ -34,7 +33,7 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
 double Atof(std::string_view text) {
   char buffer[kLogLineLimit + 1];
   std::size_t n = text.size() < kLogLineLimit ? text.size() : kLogLineLimit;
-  std::memcpy(buffer, text.data(), n);
+  if (n > 0) std::memcpy(buffer, text.data(), n);
   buffer[n] = '\0';
   return CAtof(buffer);
 }

@@ -32,5 +32,6 @@ int RunCli(const std::vector<std::string>& argv, CliContext& ctx);
 int CmdSettings(const std::vector<std::string>& args, CliContext& ctx);
 int CmdParse(const std::vector<std::string>& args, CliContext& ctx);
 int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx);
+int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

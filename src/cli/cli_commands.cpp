@@ -8,6 +8,7 @@ const std::vector<CliCommand>& Commands() {
       {"settings", "settings list | get NAME | set NAME text:VALUE|number:VALUE | delete NAME | reset", CmdSettings},
       {"parse", "parse FILE", CmdParse},
       {"monitor", "monitor [--port PORT] [--speed BAUD] [--count N]", CmdMonitor},
+      {"replay", "replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]", CmdReplay},
   };
   return commands;
 }

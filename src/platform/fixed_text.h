@@ -35,9 +35,11 @@ class FixedText {
 
   void Assign(std::string_view text) {
     std::size_t n = text.size() < Width ? text.size() : Width;
-    const void* nul = std::memchr(text.data(), '\0', n);
-    if (nul) n = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
-    std::memcpy(m_text, text.data(), n);
+    if (n > 0) {  // an empty view may have no data at all
+      const void* nul = std::memchr(text.data(), '\0', n);
+      if (nul) n = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
+      std::memcpy(m_text, text.data(), n);
+    }
     m_text[n] = '\0';
     m_size = n;
   }

@@ -7,6 +7,7 @@
 #include "cameras/camera_database.h"
 #include "cameras/camera_exclude_names.h"
 #include "cameras/camera_line.h"
+#include "cameras/distance_to_camera.h"
 #include "camera_fixture.h"
 #include "gps/distance.h"
 
@@ -248,6 +249,36 @@ TEST_F(CameraLoaderTest, CamerasAroundAnotherPositionIgnoreRouteExclusions) {
   EXPECT_EQ(nullptr, db.List()) << "the nearby list is not touched";
   EXPECT_EQ(CameraDatabase::LoadResult::NoFix, db.LoadCamerasAround(0.0, -1.0, 100, &around));
   EXPECT_EQ(1u, around.size());
+}
+
+}  // namespace
+}  // namespace rovex
+
+namespace rovex {
+namespace {
+
+TEST(DistanceToCameraTest, IsTheDistanceFromTheFixOfTheRecordsText) {
+  struct Case {
+    const char* latitude;
+    const char* longitude;
+    GpsFix fix;
+    double expected;
+  };
+  const GpsFix fix = testing::FixAt(51.5, -0.1);
+  const Case cases[] = {
+      {"51.51", "-0.12", fix, DistanceFromFix(fix, 51.51, -0.12)},
+      {"51.51xyz", " -0.12", fix, DistanceFromFix(fix, 51.51, -0.12)},
+      {"-33.9", "151.2", fix, DistanceFromFix(fix, -33.9, 151.2)},
+      {"0.0", "-0.12", fix, -1.0},
+      {"51.51", "", fix, -1.0},
+      {"51.51", "-0.12", testing::FixAt(0.0, -0.1), -1.0},
+  };
+  for (const Case& c : cases) {
+    CameraRecord record;
+    record.Latitude = c.latitude;
+    record.Longitude = c.longitude;
+    EXPECT_EQ(c.expected, DistanceToCamera(c.fix, record)) << c.latitude << "," << c.longitude;
+  }
 }
 
 }  // namespace

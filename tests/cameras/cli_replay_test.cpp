@@ -1,0 +1,139 @@
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/file_settings_store.h"
+#include "settings/registry_settings.h"
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace rovex {
+namespace {
+
+using testing::RunCliCapture;
+
+std::string Data(const std::string& name) { return std::string(ROVEX_SOURCE_DIR) + "/tests/cameras/data/" + name; }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+int CountOf(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// Settings come from a file of this test's own; the user's are never read.
+class CliReplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1); }
+  void TearDown() override { unsetenv("ROVEX_CONFIG"); }
+  std::vector<std::string> Replay(std::vector<std::string> options) {
+    std::vector<std::string> args = {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt")};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+  }
+  testing::TempDir dir;
+};
+
+// The generated drive past a GATSO, a MOBILE beside the road, a SPECS pair and
+// a REDLIGHT, and on beyond the map radius. Its announcements were checked by
+// hand against the warning rules. ROVEX_UPDATE_GOLDEN=1 rewrites the expected
+// file, to be read through before it is committed.
+TEST_F(CliReplayTest, GeneratedDriveGolden) {
+  auto r = RunCliCapture(Replay({"--radius", "4000", "--units", "kph", "--specs", "on"}));
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_EQ("", r.err);
+  if (std::getenv("ROVEX_UPDATE_GOLDEN")) {
+    std::ofstream(Data("drive.expected"), std::ios::binary) << r.out;
+  }
+  EXPECT_EQ(ReadFile(Data("drive.expected")), r.out);
+}
+
+TEST_F(CliReplayTest, SettingsNotGivenComeFromTheStore) {
+  {
+    FileSettingsStore store(dir.File("settings.conf"));
+    RegistrySettings settings(store, nullptr);
+    settings.WriteNumberSetting("MapScale", 4000);
+    settings.WriteNumberSetting("SpeedUnits", 1);
+    settings.WriteNumberSetting("AverageSpeed", 1);
+    settings.WriteTextSetting("CameraFile", "/not/this/one.txt");  // the command line's wins
+  }
+  auto r = RunCliCapture(Replay({}));
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_EQ(ReadFile(Data("drive.expected")), r.out);
+
+  {
+    FileSettingsStore store(dir.File("settings.conf"));
+    RegistrySettings(store, nullptr).WriteNumberSetting("AverageSpeed", 0);
+  }
+  auto off = RunCliCapture(Replay({}));
+  EXPECT_EQ(0, CountOf(off.out, " specs "));
+  EXPECT_EQ(0, CountOf(off.out, "Specs.wav"));
+  EXPECT_EQ(CountOf(r.out, " play ") - 1, CountOf(off.out, " play "));
+}
+
+TEST_F(CliReplayTest, MilesPerHourShowTheTripFigures) {
+  auto r = RunCliCapture(Replay({"--units", "mph", "--specs", "on"}));
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_NE(std::string::npos, r.out.find("10:04:42 specs T 2, D 50, Av 56 mph\n"));
+  EXPECT_NE(std::string::npos, r.out.find("10:05:53 specs T 73, D 1825, Av 56 mph\n"));
+  EXPECT_EQ(1, CountOf(r.out, "Specs.wav"));
+}
+
+TEST_F(CliReplayTest, AWiderRadiusKeepsTheLastCameraInTheList) {
+  auto r = RunCliCapture(Replay({"--radius", "8000"}));
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_EQ(0, CountOf(r.out, "No cameras are in the map area"));
+  EXPECT_NE(std::string::npos, r.out.find("distance 5990m REDLIGHT\n"));
+  EXPECT_EQ(0, CountOf(r.out, "TRUVELO"));
+}
+
+TEST_F(CliReplayTest, UsageAndFailures) {
+  const std::string usage =
+      "usage: rovex-cli replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]\n";
+  const std::vector<std::vector<std::string>> bad = {
+      {"replay"},
+      {"replay", Data("drive.nmea")},
+      {"replay", "--cameras", Data("drive_cameras.txt")},
+      {"replay", Data("drive.nmea"), "--cameras"},
+      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--units", "furlongs"},
+      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--radius", "0"},
+      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--radius", "4km"},
+      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--specs", "yes"},
+      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--loud"},
+      {"replay", Data("drive.nmea"), Data("drive.nmea"), "--cameras", Data("drive_cameras.txt")},
+  };
+  for (const auto& args : bad) {
+    auto r = RunCliCapture(args);
+    EXPECT_EQ(2, r.exitCode) << args.size();
+    EXPECT_EQ(usage, r.err);
+    EXPECT_EQ("", r.out);
+  }
+
+  auto noCameras = RunCliCapture({"replay", Data("drive.nmea"), "--cameras", dir.File("none.txt")});
+  EXPECT_EQ(1, noCameras.exitCode);
+  EXPECT_EQ("rovex-cli: can't open the camera file " + dir.File("none.txt") + ": No such file or directory\n",
+            noCameras.err);
+  auto noLog = RunCliCapture({"replay", dir.File("none.nmea"), "--cameras", Data("drive_cameras.txt")});
+  EXPECT_EQ(1, noLog.exitCode);
+  EXPECT_EQ("rovex-cli: can't open the log file " + dir.File("none.nmea") + ": No such file or directory\n",
+            noLog.err);
+}
+
+TEST_F(CliReplayTest, TheCommittedDriveIsWhatTheGeneratorWrites) {
+  if (std::system("python3 --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
+  std::string command = std::string(ROVEX_SOURCE_DIR) + "/scripts/make-camera-drive " + dir.Path();
+  ASSERT_EQ(0, std::system(command.c_str()));
+  EXPECT_EQ(ReadFile(Data("drive.nmea")), ReadFile(dir.File("drive.nmea")));
+  EXPECT_EQ(ReadFile(Data("drive_cameras.txt")), ReadFile(dir.File("drive_cameras.txt")));
+}
+
+}  // namespace
+}  // namespace rovex

@@ -1,0 +1,249 @@
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "gps/direct_ui_calls.h"
+#include "gps/gps_replay.h"
+#include "gps/nmea_sentence.h"
+#include "gps/sentence_pipeline.h"
+#include "support/fake_prompt.h"
+#include "support/temp_dir.h"
+
+namespace rovex {
+namespace {
+
+using testing::FakePrompt;
+using testing::TempDir;
+
+const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+const std::string kRmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+const std::string kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39";
+const std::string kGsv = "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75";
+
+class NoCameras final : public PipelineSteps {
+ public:
+  bool ListBeingRebuilt() const override { return false; }
+  bool RebuildLists(const GpsFix&) override { return false; }
+  void UpdateForFix(const GpsFix&) override {}
+};
+
+// The view as the replay sees it: each call is recorded in order.
+class RecordingView final : public ReplayView {
+ public:
+  RecordingView(SentenceMailbox& mailbox, SentencePipeline& pipeline) : m_mailbox(mailbox), m_pipeline(pipeline) {}
+  std::vector<std::string> calls;
+  std::function<void(int drawn)> onDraw;
+  int drawn = 0;
+
+  void RedrawNow() override {
+    calls.push_back("draw " + std::string(m_mailbox.SentencePending() ? "" : "(not pending) ") + PendingText());
+    m_pipeline.DrawingPass(nullptr);
+    if (onDraw) onDraw(++drawn);
+  }
+  void RunPipeline() override {
+    calls.push_back("pipeline");
+    m_pipeline.RunPipeline();
+  }
+  void SetRefreshCounter(int value) override {
+    calls.push_back("counter " + std::to_string(value));
+    m_pipeline.SetRefreshCounter(value);
+  }
+  std::vector<std::string> Draws() const {
+    std::vector<std::string> d;
+    for (const auto& c : calls) {
+      if (c.rfind("draw ", 0) == 0) d.push_back(c.substr(5));
+    }
+    return d;
+  }
+
+ private:
+  std::string PendingText() {
+    m_mailbox.TakeForDrawing();  // what the pass is about to draw
+    return m_mailbox.SharedSentence();
+  }
+  SentenceMailbox& m_mailbox;
+  SentencePipeline& m_pipeline;
+};
+
+class Replay : public ::testing::Test {
+ protected:
+  std::string File(const std::string& content) {
+    dir.Write("log.txt", content);
+    return dir.File("log.txt");
+  }
+  void Play(const std::string& path, int delay = 1) {
+    replay.Start(path, delay);
+    replay.Join();
+  }
+
+  TempDir dir;
+  SentenceMailbox mailbox;
+  NoCameras steps;
+  SentencePipeline pipeline{mailbox, steps};
+  RecordingView view{mailbox, pipeline};
+  FakePrompt prompt;
+  DirectUiCalls ui;
+  GpsReplay replay{mailbox, view, prompt, ui};
+};
+
+const char kStartText[] = "The replay may be stopped at any time by\npressing the Esc key.";
+
+std::string Complete(int lines) {
+  return "Replay complete.\n\nExit on zero length string\nLines sent " + std::to_string(lines);
+}
+
+TEST_F(Replay, TwelveSentencesReportTwelveLinesSent) {
+  std::string content;
+  for (int i = 0; i < 6; ++i) content += kGga + "\r\n" + kRmc + "\r\n";
+  Play(File(content));
+  ASSERT_EQ(prompt.shown.size(), 2u);
+  EXPECT_EQ(prompt.shown[0].text, kStartText);
+  EXPECT_EQ(prompt.shown[0].caption, "Replay log");
+  EXPECT_EQ(prompt.shown[0].buttons, MsgButtons::OkCancel);
+  EXPECT_EQ(prompt.shown[1].text, Complete(12));
+  EXPECT_EQ(view.Draws().size(), 12u);
+  // Each line: drawn (parsed) first, then the pipeline.
+  ASSERT_GE(view.calls.size(), 2u);
+  EXPECT_EQ(view.calls[0], "draw " + kGga);
+  EXPECT_EQ(view.calls[1], "pipeline");
+  EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9);
+}
+
+TEST_F(Replay, EverySentenceTypeReachesTheParser) {
+  Play(File(kGsv + "\n" + kGsa + "\n" + kGga + "\n"));
+  EXPECT_EQ(pipeline.Parser().Gsv().count, 1u);
+  EXPECT_EQ(pipeline.Parser().Gsa().count, 1u);
+  EXPECT_EQ(pipeline.Parser().Gga().count, 1u);
+}
+
+TEST_F(Replay, LineEndsOfAnyKindAreRemoved) {
+  Play(File(kRmc + "\r\r\n" + kGga + "\r\n" + kGsa + "\n" + kGsv + "\r"));
+  EXPECT_EQ(view.Draws(), (std::vector<std::string>{kRmc, kGga, kGsa, kGsv}));
+  EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9);  // the checksum passed: nothing was left on the RMC
+}
+
+TEST_F(Replay, ShortLinesRunThePipelineWithoutBeingDrawn) {
+  Play(File("\n" + kGga + "\nab\n\r\n" + kRmc + "\n"));
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"pipeline", "draw " + kGga, "pipeline", "pipeline", "pipeline",
+                                                  "draw " + kRmc, "pipeline"}));
+  EXPECT_EQ(prompt.shown.back().text, Complete(2));
+}
+
+TEST_F(Replay, LongLinesAreCutToTheMailbox) {
+  Play(File(std::string(120, 'x') + "\n"));
+  EXPECT_EQ(view.Draws(), std::vector<std::string>{std::string(99, 'x')});
+}
+
+TEST_F(Replay, LastLineWithoutALineEndIsPlayedWithoutTheCompletionMessage) {
+  Play(File(kGga + "\n" + kRmc));
+  EXPECT_EQ(view.Draws(), (std::vector<std::string>{kGga, kRmc}));
+  EXPECT_EQ(prompt.Texts(), std::vector<std::string>{kStartText});
+}
+
+TEST_F(Replay, EscThenNoGoesOnAndEscThenYesStops) {
+  std::string content;
+  for (int i = 0; i < 6; ++i) content += kGga + "\n";
+  std::string path = File(content);
+  view.onDraw = [&](int drawn) {
+    if (drawn == 3) replay.RequestStop();
+  };
+  prompt.QueueAnswer(MsgResult::Ok);
+  prompt.QueueAnswer(MsgResult::No);
+  Play(path);
+  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kStartText, "Stop replay ?", Complete(6)}));
+  EXPECT_EQ(prompt.shown[1].buttons, MsgButtons::YesNo);
+
+  view.calls.clear();
+  view.drawn = 0;
+  prompt.shown.clear();
+  prompt.QueueAnswer(MsgResult::Ok);
+  prompt.QueueAnswer(MsgResult::Yes);
+  view.onDraw = [&](int) { replay.RequestStop(); };
+  auto start = std::chrono::steady_clock::now();
+  Play(path, 100000);  // Esc also cuts the wait short
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count(), 5);
+  EXPECT_EQ(view.Draws().size(), 1u);
+  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kStartText, "Stop replay ?"}));
+}
+
+TEST_F(Replay, CancelAndMissingFile) {
+  prompt.QueueAnswer(MsgResult::Cancel);
+  Play(File(kGga + "\n"));
+  EXPECT_TRUE(view.calls.empty());
+  EXPECT_EQ(prompt.Texts(), std::vector<std::string>{kStartText});
+
+  prompt.shown.clear();
+  Play(dir.File("none.txt"));
+  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kStartText, "Error can't open the log file\n" + dir.File("none.txt")}));
+}
+
+TEST_F(Replay, TheCommandBringsTheCameraRebuildForwardWhateverTheAnswer) {
+  replay.ReplayLogFile([](CDlgReplay&) { return false; });
+  replay.Join();
+  EXPECT_EQ(view.calls, std::vector<std::string>{"counter 58"});
+  EXPECT_FALSE(replay.Running());
+
+  view.calls.clear();
+  replay.ReplayLogFile([](CDlgReplay& d) {
+    d.m_fileName.clear();
+    return true;
+  });
+  replay.Join();
+  EXPECT_EQ(view.calls, std::vector<std::string>{"counter 58"});
+
+  std::string path = File(kGga + "\n");
+  for (const char* delay : {"0", "-5", "abc"}) {  // all played at the shortest delay
+    view.calls.clear();
+    prompt.shown.clear();
+    replay.ReplayLogFile([&](CDlgReplay& d) {
+      d.m_fileName = path;
+      d.m_delay = delay;
+      return true;
+    });
+    replay.Join();
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"counter 58", "draw " + kGga, "pipeline"})) << delay;
+    EXPECT_EQ(prompt.shown.back().text, Complete(1));
+  }
+}
+
+TEST_F(Replay, TheDelayPacesTheLines) {
+  auto start = std::chrono::steady_clock::now();
+  Play(File(kGga + "\n" + kGga + "\n" + kGga + "\n"), 150);
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_GE(ms, 440);
+  EXPECT_LT(ms, 3000);
+}
+
+// A real receiver's log: after the replay the fix is what its last GGA and RMC say.
+TEST_F(Replay, RealReceiverLogEndsOnItsLastFix) {
+  std::string data = testing::SharedDataDir();
+  if (data.empty()) GTEST_SKIP() << "shared receiver logs not present";
+  std::string path = data + "/nmea/gpsd/bu353s4.log";
+  std::ifstream in(path, std::ios::binary);
+  ASSERT_TRUE(in);
+  CNMEAParser oracle;  // the last GGA and RMC on their own
+  std::string line, lastGga, lastRmc;
+  int lines = 0;
+  while (std::getline(in, line)) {
+    if (line.size() > 2) ++lines;
+    if (line.rfind("$GPGGA", 0) == 0 && ValidateChecksum(line)) lastGga = line;
+    if (line.rfind("$GPRMC", 0) == 0 && ValidateChecksum(line)) lastRmc = line;
+  }
+  for (const std::string& s : {lastGga, lastRmc}) {
+    NmeaSentenceParts parts = SplitSentence(s);
+    oracle.DispatchSentence(parts.address, parts.data);
+  }
+  Play(path);
+  EXPECT_EQ(prompt.shown.back().text, Complete(lines));
+  EXPECT_DOUBLE_EQ(pipeline.Fix().latitude, oracle.Fix().latitude);
+  EXPECT_DOUBLE_EQ(pipeline.Fix().longitude, oracle.Fix().longitude);
+  EXPECT_DOUBLE_EQ(pipeline.Fix().speedKnots, oracle.Fix().speedKnots);
+  EXPECT_LT(pipeline.Fix().latitude, -37.0);  // Hamilton, New Zealand
+}
+
+}  // namespace
+}  // namespace rovex
