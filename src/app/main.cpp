@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QTimer>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -6,10 +8,22 @@
 #include <vector>
 
 #include "app/rovex_app.h"
+#include "app/rovex_view.h"
 #include "app/snapshot.h"
 
 int main(int argc, char** argv) {
+  const auto started = std::chrono::steady_clock::now();
   std::vector<std::string> args(argv + 1, argv + argc);
+  // --startup-time: start as usual, report when the first frame is on screen, and end.
+  bool reportStartup = false;
+  for (auto it = args.begin(); it != args.end();) {
+    if (*it == "--startup-time") {
+      reportStartup = true;
+      it = args.erase(it);
+    } else {
+      ++it;
+    }
+  }
   const bool snapshot = rovex::WantsSnapshot(args);
   std::optional<rovex::SnapshotOptions> options;
   if (snapshot) {
@@ -31,6 +45,16 @@ int main(int argc, char** argv) {
   if (snapshot) return rovex::RunSnapshot(*options);
 
   rovex::CROVEXApp rovexApp;
+  if (reportStartup) {
+    rovexApp.OnCreated([&](rovex::CROVEXView& view) {
+      view.SetOnFirstPaint([started] {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        std::printf("first frame %lld ms after start\n", static_cast<long long>(ms.count()));
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      });
+    });
+  }
   if (!rovexApp.InitInstance()) return 1;
   return app.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/services.h"
@@ -13,6 +14,7 @@
 namespace rovex {
 
 class CMainFrame;
+class CROVEXView;
 class FileSettingsStore;
 class QtUserPrompt;
 class SystemClock;
@@ -34,6 +36,8 @@ class CROVEXApp {
 
   // The start-up; the window is shown unless asked not to.
   bool InitInstance(bool show = true);
+  // Runs as soon as the view exists, before the window is shown.
+  void OnCreated(std::function<void(CROVEXView&)> callback) { m_onCreated = std::move(callback); }
 
   CMainFrame& MainFrame() { return *m_frame; }
   const Services& AppServices() const { return m_services; }
@@ -49,6 +53,7 @@ class CROVEXApp {
   std::unique_ptr<PosixSerialPorts> m_ports;
   Services m_services;
   std::unique_ptr<CMainFrame> m_frame;
+  std::function<void(CROVEXView&)> m_onCreated;
 };
 
 }  // namespace rovex

@@ -84,6 +84,11 @@ bool CROVEXView::event(QEvent* event) {
 void CROVEXView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, m_picture);
+  if (m_onFirstPaint) {
+    auto callback = std::move(m_onFirstPaint);
+    m_onFirstPaint = nullptr;
+    callback();
+  }
 }
 
 void CROVEXView::resizeEvent(QResizeEvent* event) {

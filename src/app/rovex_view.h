@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "platform/services.h"
@@ -40,6 +41,9 @@ class CROVEXView final : public QWidget, public ViewHost {
   // One drawing pass onto the picture now.
   void RunDrawingPass();
 
+  // Called once, when the window has shown its first frame.
+  void SetOnFirstPaint(std::function<void()> callback) { m_onFirstPaint = std::move(callback); }
+
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -53,6 +57,7 @@ class CROVEXView final : public QWidget, public ViewHost {
   QImage m_picture;
   bool m_passQueued = false;
   int m_passes = 0;
+  std::function<void()> m_onFirstPaint;
 };
 
 }  // namespace rovex
