@@ -63,6 +63,7 @@ bool CROVEXApp::InitInstance(bool show) {
   }
   m_frame = std::make_unique<CMainFrame>(m_services);
   if (m_prompt) m_prompt->SetParent(m_frame.get());
+  m_frame->View().SetUnattended(m_unattended);
   if (m_onCreated) m_onCreated(m_frame->View());
   m_frame->View().System().OnInitialUpdate();
   if (show) m_frame->show();

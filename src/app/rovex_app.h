@@ -36,6 +36,8 @@ class CROVEXApp {
 
   // The start-up; the window is shown unless asked not to.
   bool InitInstance(bool show = true);
+  // A run nobody watches: no port is opened and no log started at start-up.
+  void SetUnattended(bool unattended) { m_unattended = unattended; }
   // Runs as soon as the view exists, before the window is shown.
   void OnCreated(std::function<void(CROVEXView&)> callback) { m_onCreated = std::move(callback); }
 
@@ -54,6 +56,7 @@ class CROVEXApp {
   Services m_services;
   std::unique_ptr<CMainFrame> m_frame;
   std::function<void(CROVEXView&)> m_onCreated;
+  bool m_unattended = false;
 };
 
 }  // namespace rovex

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
 
@@ -100,6 +101,12 @@ void CROVEXView::resizeEvent(QResizeEvent* event) {
   const Rgb bg = m_system->Colours().viewBackground;
   m_picture.fill(QColor(bg.red, bg.green, bg.blue));
   Repaint();
+}
+
+void CROVEXView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Shown by the program, not brought back by the window system after minimising.
+  if (!event->spontaneous() && m_system) m_system->OnWindowShown(m_unattended);
 }
 
 void CROVEXView::keyPressEvent(QKeyEvent* event) {

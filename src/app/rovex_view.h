@@ -41,6 +41,9 @@ class CROVEXView final : public QWidget, public ViewHost {
   // One drawing pass onto the picture now.
   void RunDrawingPass();
 
+  // A run nobody watches (a picture from the command line): the start-up opens no port and starts no log.
+  void SetUnattended(bool unattended) { m_unattended = unattended; }
+
   // Called once, when the window has shown its first frame.
   void SetOnFirstPaint(std::function<void()> callback) { m_onFirstPaint = std::move(callback); }
 
@@ -49,6 +52,7 @@ class CROVEXView final : public QWidget, public ViewHost {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   Services m_services;
@@ -58,6 +62,7 @@ class CROVEXView final : public QWidget, public ViewHost {
   bool m_passQueued = false;
   int m_passes = 0;
   std::function<void()> m_onFirstPaint;
+  bool m_unattended = false;
 };
 
 }  // namespace rovex

@@ -84,6 +84,7 @@ int RunSnapshot(const SnapshotOptions& options) {
   Services services;
   services.prompt = &prompt;
   CROVEXApp app(services);
+  app.SetUnattended(true);
   app.InitInstance(true);
   CMainFrame& frame = app.MainFrame();
   CROVEXView& view = frame.View();

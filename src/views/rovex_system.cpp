@@ -13,12 +13,14 @@
 #include "gps/nmea_log_line_reader.h"
 #include "gps/posted_ui_calls.h"
 #include "platform/canvas.h"
+#include "platform/clock.h"
 #include "platform/data_root.h"
 #include "platform/message_poster.h"
 #include "platform/posix_serial_ports.h"
 #include "settings/settings_reset.h"
 #include "views/command_ids.h"
 #include "views/dlg_manual_location.h"
+#include "views/start_times.h"
 #include "views/view_host.h"
 
 namespace rovex {
@@ -135,6 +137,24 @@ void RovexSystem::OnInitialUpdate() {
     m_colours = DaySet(m_registry);
   });
   reset.RunFirstRunQuestion();
+}
+
+void RovexSystem::OnWindowShown(bool unattended) {
+  if (!unattended) {
+    if (m_registry.ReadFlagSetting("AutoStartGPS") == 1 && !m_gps->PortOpen()) m_gps->Start();
+    if (m_registry.ReadFlagSetting("AutoStartLog") == 1 && m_logCommands) m_logCommands->AutoToggleLog();
+  }
+  // The night timer, checked only now: inside its window the night colours are used.
+  if (m_registry.ReadFlagSetting("NightTimerEnable") != 1 || !m_services.clock) return;
+  // A missing time is reported by its reader and the timer is skipped.
+  std::optional<std::string> start = m_registry.TryReadText("NightTimerStartTime", 50);
+  if (!start) m_registry.ReadTextSetting("NightTimerStartTime", 50);
+  std::optional<std::string> end = m_registry.TryReadText("NightTimerEndTime", 50);
+  if (!end) m_registry.ReadTextSetting("NightTimerEndTime", 50);
+  if (!start || !end) return;
+  if (InTimeWindow(ClockText(m_services.clock->LocalTime()), NormaliseTime(*start), NormaliseTime(*end))) {
+    UseNightColours();
+  }
 }
 
 void RovexSystem::Register(int id, std::function<void()> run, std::function<bool()> checked) {

@@ -66,6 +66,10 @@ class RovexSystem final : private DrawingHooks, private ReplayView {
   void RunVersionCheck();
   // The view's first update: asks whether to set up settings that do not exist.
   void OnInitialUpdate();
+  // The window was shown: the automatic start of GPS input and logging (not
+  // for an unattended run, which must not open ports or write logs), and the
+  // night timer's choice of colours.
+  void OnWindowShown(bool unattended);
 
   int ViewMode() const { return m_viewMode; }
   const ShellFlags& Flags() const { return m_flags; }
