@@ -137,3 +137,34 @@ TEST_F(CliReplayTest, TheCommittedDriveIsWhatTheGeneratorWrites) {
 
 }  // namespace
 }  // namespace rovex
+
+namespace rovex {
+namespace {
+
+// A receiver's own log (a walk in the southern hemisphere) with a camera put
+// about 150 m south of it: "200" is heard once, and every distance shown lies
+// between the nearest and farthest points of the walk.
+TEST(CliReplayRealLog, SouthernHemisphereWalk) {
+  const std::string data = testing::SharedDataDir();
+  if (data.empty()) GTEST_SKIP() << "the shared receiver logs are not here";
+  testing::TempDir dir;
+  setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
+  dir.Write("cameras.txt", "-27.212,153.052,M1,Brisbane,,GATSO,Yes,60\n");
+  auto r = RunCliCapture({"replay", data + "/nmea/gpsd/haicom-305N.log", "--cameras", dir.File("cameras.txt")});
+  unsetenv("ROVEX_CONFIG");
+  EXPECT_EQ(0, r.exitCode);
+  EXPECT_EQ("", r.err);
+  EXPECT_EQ(1, CountOf(r.out, " play "));
+  EXPECT_EQ(1, CountOf(r.out, " play 200.wav\n"));
+  int distances = 0;
+  for (std::size_t at = r.out.find(" distance "); at != std::string::npos; at = r.out.find(" distance ", at + 1)) {
+    int metres = std::atoi(r.out.c_str() + at + 10);
+    EXPECT_GT(metres, 120);
+    EXPECT_LT(metres, 190);
+    ++distances;
+  }
+  EXPECT_GT(distances, 3);
+}
+
+}  // namespace
+}  // namespace rovex
