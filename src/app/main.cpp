@@ -1,26 +1,60 @@
 #include <QApplication>
 #include <QTimer>
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
-#include "app/main_frame.h"
-#include "platform/data_root.h"
-#include "platform/file_settings_store.h"
-#include "qtplatform/qt_user_prompt.h"
-#include "settings/settings_reset.h"
+#include "app/rovex_app.h"
+#include "app/rovex_view.h"
+#include "app/snapshot.h"
 
 int main(int argc, char** argv) {
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<std::string> args(argv + 1, argv + argc);
+  // --startup-time: start as usual, report when the first frame is on screen, and end.
+  bool reportStartup = false;
+  for (auto it = args.begin(); it != args.end();) {
+    if (*it == "--startup-time") {
+      reportStartup = true;
+      it = args.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  const bool snapshot = rovex::WantsSnapshot(args);
+  std::optional<rovex::SnapshotOptions> options;
+  if (snapshot) {
+    std::string error;
+    options = rovex::ParseSnapshotArgs(args, &error);
+    if (!options) {
+      std::fprintf(stderr, "rovex: %s\n%s\n", error.c_str(), rovex::kSnapshotUsage);
+      return 2;
+    }
+    // A picture needs no screen: draw off-screen unless a platform was chosen explicitly.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ROVEX"));
+  // Qt takes the user's locale for the C library too; numbers in files and on
+  // screen are always written and read with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
+  if (snapshot) return rovex::RunSnapshot(*options);
 
-  rovex::FileSettingsStore store(rovex::FileSettingsStore::DefaultPath());
-  rovex::CMainFrame frame;
-  rovex::QtUserPrompt prompt(&frame);
-
-  if (std::string damage = store.TakeDamageReport(); !damage.empty()) {
-    prompt.MessageBox(damage, rovex::MsgIcon::Warning, rovex::MsgButtons::Ok, rovex::kAppCaption);
+  rovex::CROVEXApp rovexApp;
+  if (reportStartup) {
+    rovexApp.OnCreated([&](rovex::CROVEXView& view) {
+      view.SetOnFirstPaint([started] {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        std::printf("first frame %lld ms after start\n", static_cast<long long>(ms.count()));
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      });
+    });
   }
-  rovex::SettingsReset reset(store, prompt, rovex::DataRoot());
-  reset.RunVersionCheck();
-  frame.show();
-  QTimer::singleShot(0, &frame, [&] { reset.RunFirstRunQuestion(); });
+  if (!rovexApp.InitInstance()) return 1;
   return app.exec();
 }

@@ -7,7 +7,7 @@ namespace rovex {
 
 void SentenceMailbox::Fill(std::string_view line) {
   size_t n = line.size() < kSize - 1 ? line.size() : kSize - 1;
-  std::memcpy(m_slot, line.data(), n);
+  if (n > 0) std::memcpy(m_slot, line.data(), n);
   m_slot[n] = '\0';
 }
 
@@ -41,7 +41,7 @@ void SentenceMailbox::AppendWhilePending(std::string_view text) {
   size_t used = std::strlen(m_slot);
   size_t room = kSize - 1 - used;
   size_t n = text.size() < room ? text.size() : room;
-  std::memcpy(m_slot + used, text.data(), n);
+  if (n > 0) std::memcpy(m_slot + used, text.data(), n);
   m_slot[used + n] = '\0';
   std::memcpy(m_drawn, m_slot, kSize);
 }

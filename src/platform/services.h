@@ -2,8 +2,8 @@
 
 // The platform services the running system is handed. Each is an interface;
 // the Qt program, rovex-cli and the tests each fill in their own. A service a
-// caller does not need may stay null. Later services (speech, canvas factory,
-// shell, power, printer) join this list.
+// caller does not need may stay null. Later services (speech, power, printer)
+// join this list.
 
 namespace rovex {
 
@@ -11,6 +11,8 @@ class SettingsStore;
 class UserPrompt;
 class Clock;
 class MessagePoster;
+class CanvasFactory;
+class ShellOpener;
 class VoiceOutput;
 class Clipboard;
 class SerialPorts;
@@ -20,6 +22,8 @@ struct Services {
   UserPrompt* prompt = nullptr;
   Clock* clock = nullptr;
   MessagePoster* poster = nullptr;
+  CanvasFactory* canvas = nullptr;
+  ShellOpener* shell = nullptr;
   VoiceOutput* voice = nullptr;
   Clipboard* clipboard = nullptr;
   SerialPorts* serialPorts = nullptr;

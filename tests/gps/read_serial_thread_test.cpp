@@ -153,11 +153,12 @@ TEST_F(Reader, AFloodWhileTheViewIsBusyGivesOneFurtherPassAtMost) {
   // The view is still drawing the first: ten more arrive.
   std::string flood;
   for (int i = 0; i < 10; ++i) flood += kRmc + "\r\n";
-  pty.Write(flood);
-  for (int i = 0; i < 200 && FileLines(dir.File("log.txt")).size() < 11; ++i) {
+  // A GSV after them: once it is logged, the reader is done with the ten.
+  pty.Write(flood + kGsv + "\r\n");
+  for (int i = 0; i < 300 && FileLines(dir.File("log.txt")).size() < 12; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  ASSERT_EQ(FileLines(dir.File("log.txt")).size(), 11u);
+  ASSERT_EQ(FileLines(dir.File("log.txt")).size(), 12u);
   EXPECT_EQ(poster.Count(WM_GPS_SENTENCE), 1u);
   ASSERT_TRUE(handOff.mailbox.TakeForDrawing());
   EXPECT_EQ(std::string(handOff.mailbox.SharedSentence()), kGga);  // the first, not the newest: nothing queued
@@ -186,7 +187,10 @@ TEST_F(Reader, UnpluggedReceiverIsNotSpunOnAndIsPickedUpAgain) {
   pty.Write(kGga + "\r\n");
   EXPECT_EQ(TakeNth(1), kGga);
 
-  pty.CloseMaster();  // pulled out
+  // Pulled out: the name goes first, so that a terminal another test opens
+  // meanwhile under the same number is never taken for it.
+  std::filesystem::remove(link);
+  pty.CloseMaster();
   pty.CloseSlave();
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   int readsBefore = port->reads.load();
@@ -199,7 +203,6 @@ TEST_F(Reader, UnpluggedReceiverIsNotSpunOnAndIsPickedUpAgain) {
   EXPECT_GE(port->reopens.load(), 1);
 
   PtyPair replugged;  // the same name comes back
-  std::filesystem::remove(link);
   std::filesystem::create_symlink(replugged.SlavePath(), link);
   ASSERT_TRUE(replugged.WaitUntilRaw(3000));
   replugged.Write(kRmc + "\r\n");

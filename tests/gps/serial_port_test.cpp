@@ -180,7 +180,10 @@ TEST(PosixSerialPort, HungUpLineFailsAtOnceAndReopenFindsTheReplacement) {
   t.readTotalConstantMs = 2000;
   ASSERT_TRUE(port->SetTimeouts(t));
 
-  first.reset();  // receiver unplugged
+  // Receiver unplugged. The name goes first, so that a terminal another test
+  // opens meanwhile under the same number is never taken for it.
+  std::filesystem::remove(link);
+  first.reset();
   auto start = Clock::now();
   uint8_t b;
   EXPECT_EQ(port->ReadByte(&b), SerialPort::ReadResult::Failed);
@@ -188,7 +191,6 @@ TEST(PosixSerialPort, HungUpLineFailsAtOnceAndReopenFindsTheReplacement) {
   EXPECT_FALSE(port->Reopen());
 
   PtyPair second;  // plugged back in, under the same name
-  std::filesystem::remove(link);
   std::filesystem::create_symlink(second.SlavePath(), link);
   ASSERT_TRUE(port->Reopen());
   ProbedLine line;

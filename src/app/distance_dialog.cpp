@@ -1,0 +1,50 @@
+#include "app/distance_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gps/c_number.h"
+#include "gps/dlg_distance.h"
+#include "qtplatform/qt_user_prompt.h"
+
+namespace rovex {
+
+CDistanceDlg::CDistanceDlg(CDlgDistance& model, std::function<void(double, double)> storeLocation, QWidget* parent)
+    : QDialog(parent), m_model(model), m_storeLocation(std::move(storeLocation)) {
+  setWindowTitle(QStringLiteral("Distance to a location"));
+  auto* grid = new QGridLayout;
+  const char* labels[5] = {"Latitude 1", "Longitude 1", "Latitude 2", "Longitude 2", "Distance"};
+  std::string* fields[5] = {&m_model.m_latitude1, &m_model.m_longitude1, &m_model.m_latitude2, &m_model.m_longitude2,
+                            &m_model.m_result};
+  for (int i = 0; i < 5; ++i) {
+    m_edits[i] = new QLineEdit(FromSystemText(*fields[i]), this);
+    m_edits[i]->setObjectName(QStringLiteral("edit%1").arg(i));
+    grid->addWidget(new QLabel(QString::fromLatin1(labels[i]), this), i, 0);
+    grid->addWidget(m_edits[i], i, 1);
+  }
+  m_edits[4]->setReadOnly(true);
+  auto* calculate = new QPushButton(QStringLiteral("&Calculate"), this);
+  connect(calculate, &QPushButton::clicked, this, &CDistanceDlg::Calculate);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(calculate);
+  layout->addWidget(buttons);
+}
+
+void CDistanceDlg::Calculate() {
+  m_model.m_latitude1 = ToSystemText(m_edits[0]->text());
+  m_model.m_longitude1 = ToSystemText(m_edits[1]->text());
+  m_model.m_latitude2 = ToSystemText(m_edits[2]->text());
+  m_model.m_longitude2 = ToSystemText(m_edits[3]->text());
+  m_model.OnCalculate();
+  m_edits[4]->setText(FromSystemText(m_model.m_result));
+  if (m_storeLocation) m_storeLocation(CAtof(m_model.m_latitude2.c_str()), CAtof(m_model.m_longitude2.c_str()));
+}
+
+}  // namespace rovex

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLineEdit;
+
+// The "Get distance to a location" window on its rules (CDlgDistance): two
+// points, Calculate, the distance in kilometres. The second point calculated
+// becomes the location that WM_DISTANCE_TO_LOCATION measures to.
+
+namespace rovex {
+
+class CDlgDistance;
+
+class CDistanceDlg final : public QDialog {
+  Q_OBJECT
+ public:
+  CDistanceDlg(CDlgDistance& model, std::function<void(double, double)> storeLocation, QWidget* parent = nullptr);
+  void Calculate();
+
+ private:
+  CDlgDistance& m_model;
+  std::function<void(double, double)> m_storeLocation;
+  QLineEdit* m_edits[5];
+};
+
+}  // namespace rovex

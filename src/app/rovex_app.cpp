@@ -1,0 +1,74 @@
+#include "app/rovex_app.h"
+
+#include "app/main_frame.h"
+#include "app/rovex_view.h"
+#include "platform/file_settings_store.h"
+#include "platform/posix_serial_ports.h"
+#include "platform/system_clock.h"
+#include "platform/user_prompt.h"
+#include "qtplatform/qt_canvas_factory.h"
+#include "qtplatform/qt_clipboard.h"
+#include "qtplatform/qt_shell_opener.h"
+#include "qtplatform/qt_user_prompt.h"
+#include "qtplatform/qt_voice_output.h"
+
+namespace rovex {
+
+CROVEXApp::CROVEXApp(const Services& services) : m_services(services) {
+  if (!m_services.store) {
+    m_store = std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath());
+    m_services.store = m_store.get();
+  }
+  if (!m_services.prompt) {
+    m_prompt = std::make_unique<QtUserPrompt>();
+    m_services.prompt = m_prompt.get();
+  }
+  if (!m_services.clock) {
+    m_clock = std::make_unique<SystemClock>();
+    m_services.clock = m_clock.get();
+  }
+  if (!m_services.canvas) {
+    m_canvas = std::make_unique<QtCanvasFactory>();
+    m_services.canvas = m_canvas.get();
+  }
+  if (!m_services.shell) {
+    m_shell = std::make_unique<QtShellOpener>();
+    m_services.shell = m_shell.get();
+  }
+  if (!m_services.voice) {
+    m_voice = std::make_unique<QtVoiceOutput>();
+    m_services.voice = m_voice.get();
+  }
+  if (!m_services.clipboard) {
+    m_clipboard = std::make_unique<QtClipboard>();
+    m_services.clipboard = m_clipboard.get();
+  }
+  if (!m_services.serialPorts) {
+    m_ports = std::make_unique<PosixSerialPorts>();
+    m_services.serialPorts = m_ports.get();
+  }
+}
+
+CROVEXApp::~CROVEXApp() {
+  // The frame and its view go first: the view releases what it holds while the services still exist.
+  m_frame.reset();
+}
+
+bool CROVEXApp::InitInstance(bool show) {
+  // A settings file that could not be read has been set aside; say so before anything reads the settings.
+  if (m_store) {
+    if (std::string damage = m_store->TakeDamageReport(); !damage.empty()) {
+      m_services.prompt->MessageBox(damage, MsgIcon::Warning, MsgButtons::Ok, kAppCaption);
+    }
+  }
+  m_frame = std::make_unique<CMainFrame>(m_services);
+  if (m_prompt) m_prompt->SetParent(m_frame.get());
+  m_frame->View().SetUnattended(m_unattended);
+  if (m_onCreated) m_onCreated(m_frame->View());
+  m_frame->View().System().OnInitialUpdate();
+  if (show) m_frame->show();
+  m_frame->setWindowTitle(QStringLiteral("ROVEX"));
+  return true;
+}
+
+}  // namespace rovex

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/services.h"
+
+// The application object: makes the platform services the system runs on and
+// takes the program through its start-up: the damaged-settings report, the
+// main frame with its view (whose creation runs the settings version check),
+// the view's first update (the first-run question), and the shown window
+// titled "ROVEX".
+
+namespace rovex {
+
+class CMainFrame;
+class CROVEXView;
+class FileSettingsStore;
+class QtUserPrompt;
+class SystemClock;
+class QtCanvasFactory;
+class QtShellOpener;
+class QtVoiceOutput;
+class QtClipboard;
+class PosixSerialPorts;
+
+class CROVEXApp {
+ public:
+  // Services left null are made here: the settings file, Qt dialogs, the
+  // system clock, the Qt canvas, the desktop's open action, wave playback,
+  // the clipboard and the machine's serial ports.
+  explicit CROVEXApp(const Services& services = {});
+  ~CROVEXApp();
+  CROVEXApp(const CROVEXApp&) = delete;
+  CROVEXApp& operator=(const CROVEXApp&) = delete;
+
+  // The start-up; the window is shown unless asked not to.
+  bool InitInstance(bool show = true);
+  // A run nobody watches: no port is opened and no log started at start-up.
+  void SetUnattended(bool unattended) { m_unattended = unattended; }
+  // Runs as soon as the view exists, before the window is shown.
+  void OnCreated(std::function<void(CROVEXView&)> callback) { m_onCreated = std::move(callback); }
+
+  CMainFrame& MainFrame() { return *m_frame; }
+  const Services& AppServices() const { return m_services; }
+
+ private:
+  std::unique_ptr<FileSettingsStore> m_store;
+  std::unique_ptr<QtUserPrompt> m_prompt;
+  std::unique_ptr<SystemClock> m_clock;
+  std::unique_ptr<QtCanvasFactory> m_canvas;
+  std::unique_ptr<QtShellOpener> m_shell;
+  std::unique_ptr<QtVoiceOutput> m_voice;
+  std::unique_ptr<QtClipboard> m_clipboard;
+  std::unique_ptr<PosixSerialPorts> m_ports;
+  Services m_services;
+  std::unique_ptr<CMainFrame> m_frame;
+  std::function<void(CROVEXView&)> m_onCreated;
+  bool m_unattended = false;
+};
+
+}  // namespace rovex

@@ -1,0 +1,120 @@
+#include "app/rovex_view.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QShowEvent>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/distance_dialog.h"
+#include "app/main_frame.h"
+#include "app/manual_location_dialog.h"
+#include "app/replay_dialog.h"
+#include "qtplatform/qt_canvas.h"
+#include "qtplatform/qt_user_prompt.h"
+
+namespace rovex {
+
+CROVEXView::CROVEXView(const Services& services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_poster(this) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  m_services.poster = &m_poster;
+  m_system = std::make_unique<RovexSystem>(m_services, *this);
+  m_system->RunVersionCheck();
+  m_picture = QImage(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
+  const Rgb bg = m_system->Colours().viewBackground;
+  m_picture.fill(QColor(bg.red, bg.green, bg.blue));
+}
+
+CROVEXView::~CROVEXView() {
+  // Posted messages still queued for this view must not reach a half-destroyed system.
+  QCoreApplication::removePostedEvents(this);
+  m_system.reset();
+}
+
+void CROVEXView::SetTitle(const std::string& title) { window()->setWindowTitle(FromSystemText(title)); }
+
+void CROVEXView::Repaint() {
+  RunDrawingPass();
+  update();
+}
+
+void CROVEXView::Invalidate() {
+  if (m_passQueued) return;
+  m_passQueued = true;
+  QTimer::singleShot(0, this, [this] {
+    m_passQueued = false;
+    Repaint();
+  });
+}
+
+bool CROVEXView::RunManualLocationDialog(CDlgManualLocation& model) {
+  CManualLocationDlg dialog(model, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool CROVEXView::RunDistanceDialog(CDlgDistance& model) {
+  CDistanceDlg dialog(
+      model, [this](double latitude, double longitude) { m_system->SetStoredLocation(latitude, longitude); }, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool CROVEXView::RunReplayDialog(CDlgReplay& model) {
+  CReplayDlg dialog(model, this);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void CROVEXView::RunDrawingPass() {
+  if (!m_system) return;
+  QtCanvas canvas(&m_picture);
+  m_system->DrawingPass(canvas);
+  ++m_passes;
+}
+
+bool CROVEXView::event(QEvent* event) {
+  if (event->type() == PostedMessageEvent::EventType()) {
+    auto* m = static_cast<PostedMessageEvent*>(event);
+    if (m_system) m_system->OnPostedMessage(m->Message(), m->WParam(), m->LParam());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void CROVEXView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, m_picture);
+  if (m_onFirstPaint) {
+    auto callback = std::move(m_onFirstPaint);
+    m_onFirstPaint = nullptr;
+    callback();
+  }
+}
+
+void CROVEXView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (width() <= 0 || height() <= 0) return;
+  if (m_picture.size() == size()) return;
+  // The whole view is drawn afresh, on the view background.
+  m_picture = QImage(size(), QImage::Format_RGB32);
+  const Rgb bg = m_system->Colours().viewBackground;
+  m_picture.fill(QColor(bg.red, bg.green, bg.blue));
+  Repaint();
+}
+
+void CROVEXView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Shown by the program, not brought back by the window system after minimising.
+  if (!event->spontaneous() && m_system) m_system->OnWindowShown(m_unattended);
+}
+
+void CROVEXView::keyPressEvent(QKeyEvent* event) {
+  if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->TranslateAccelerator(event)) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace rovex

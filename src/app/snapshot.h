@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// `rovex --snapshot PNG`: the program started without anyone at the screen, the
+// start-up run with a prompt that answers and logs to standard error, optional
+// steps (a mode, the test position, the first lines of a log replayed through
+// the pipeline), then one drawing pass of the view saved as a picture.
+
+namespace rovex {
+
+struct SnapshotOptions {
+  std::string picture;     // PNG file to write
+  int mode = 0;            // view mode to enter
+  std::string replayLog;   // NMEA log to replay, empty for none
+  long lines = -1;         // replay only the first lines; -1 for all
+  int width = 800;         // size of the view
+  int height = 600;
+  bool ondraw = false;     // run "Do a ondraw" first
+};
+
+// True when the arguments ask for a snapshot.
+bool WantsSnapshot(const std::vector<std::string>& args);
+
+// The options, or an error text for a usage message.
+std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>& args, std::string* error);
+
+inline constexpr const char* kSnapshotUsage =
+    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--replay LOG [--lines K]] [--size WxH]";
+
+// Needs a QApplication. Returns the process exit code.
+int RunSnapshot(const SnapshotOptions& options);
+
+}  // namespace rovex

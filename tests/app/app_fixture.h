@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <memory>
+
+#include "app/main_frame.h"
+#include "app/rovex_app.h"
+#include "app/rovex_view.h"
+#include "platform/memory_settings_store.h"
+#include "settings/registry_settings.h"
+#include "settings/settings_reset.h"
+#include "support/fake_prompt.h"
+#include "support/fake_shell_opener.h"
+
+// The real program on the offscreen platform, with settings in memory and
+// scripted dialogs.
+
+namespace rovex::testing {
+
+struct AppFixture {
+  MemorySettingsStore store;
+  FakePrompt prompt;
+  FakeShellOpener shell;
+  std::unique_ptr<CROVEXApp> app;
+
+  explicit AppFixture(bool defaults = true) {
+    if (defaults) {
+      SettingsReset(store, prompt, "/data").CheckRegistry(false);
+      prompt.shown.clear();
+    }
+  }
+
+  CMainFrame& Start(bool show = true) {
+    Services services;
+    services.store = &store;
+    services.prompt = &prompt;
+    services.shell = &shell;
+    app = std::make_unique<CROVEXApp>(services);
+    app->InitInstance(show);
+    QApplication::processEvents();
+    return app->MainFrame();
+  }
+
+  CMainFrame& Frame() { return app->MainFrame(); }
+  CROVEXView& View() { return app->MainFrame().View(); }
+
+  // A key press delivered to the view, as the keyboard would.
+  void Press(Qt::Key key, const QString& text = QString(), Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&View(), &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(&View(), &release);
+  }
+};
+
+}  // namespace rovex::testing

@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "cameras/camera_record.h"
+#include "gps/distance.h"
+#include "gps/track_ring.h"
+#include "support/fake_canvas_factory.h"
+#include "support/recording_canvas.h"
+#include "views/camera_view.h"
+
+namespace rovex {
+namespace {
+
+using testing::DrawCall;
+using testing::FakeCanvasFactory;
+using testing::RecordingCanvas;
+namespace cv = camera_view;
+
+constexpr double kLat = 52.0;
+constexpr double kLon = -1.5;
+
+// A camera the given metres north and east of the car.
+CameraRecord CameraAt(double north, double east, const char* type) {
+  CameraRecord r;
+  double lat = kLat + north / MetresPerDegreeLat;
+  double lon = kLon + east / (std::cos(lat * DegToRad) * MetresPerDegreeLon);
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9f", lat);
+  r.Latitude = std::string(text);
+  std::snprintf(text, sizeof text, "%.9f", lon);
+  r.Longitude = std::string(text);
+  r.CamType = type;
+  return r;
+}
+
+CameraViewData DataAround(const std::vector<CameraRecord>* cameras, double radius) {
+  CameraViewData d;
+  d.fix.latitude = kLat;
+  d.fix.longitude = kLon;
+  d.cameras = cameras;
+  d.mapRadius = radius;
+  d.colours = DisplayColours{{0, 0xe5, 0x98}, kBlack, kWhite};
+  return d;
+}
+
+// Radar letters are the one-character texts drawn in the 20-pixel font.
+std::vector<const DrawCall*> RadarLetters(const RecordingCanvas& c) {
+  std::vector<const DrawCall*> r;
+  for (const DrawCall* t : c.Of(DrawCall::Op::Text)) {
+    if (t->text.size() == 1 && t->font.height == 20) r.push_back(t);
+  }
+  return r;
+}
+
+TEST(CameraViewRadar, CamerasAreProjectedWithTheirLetterCornerOnThePoint) {
+  std::vector<CameraRecord> cameras = {
+      CameraAt(1000, 0, "GATSO"),      // 1 km due north
+      CameraAt(0, 2000, "MOBILE"),     // exactly R east: not drawn
+      CameraAt(0, -1999, "TRUVELO"),   // just inside to the west
+      CameraAt(-500, 500, "SPECS"),    // south-east
+      CameraAt(2500, 0, "REDLIGHT"),   // beyond R north
+  };
+  // The radius is the mobile camera's offset exactly as the view reads it from its text.
+  CameraViewData d = DataAround(&cameras, 2000);
+  double east = 0, north = 0;
+  ASSERT_TRUE(OffsetFromFix(d.fix, std::atof(cameras[1].Longitude.c_str()), std::atof(cameras[1].Latitude.c_str()),
+                            &east, &north));
+  ASSERT_NEAR(east, 2000.0, 0.001);
+  d.mapRadius = east;
+  RecordingCanvas c;
+  cv::DrawRadar(c, d);
+  auto letters = RadarLetters(c);
+  ASSERT_EQ(letters.size(), 3u);
+  EXPECT_EQ(letters[0]->text, "G");
+  EXPECT_EQ(letters[0]->args, (std::vector<int>{180, 190})) << "123 + 130 - 62.5, truncated";
+  EXPECT_EQ(letters[1]->text, "T");
+  EXPECT_EQ(letters[1]->args[0], 10) << "1 + 179 - 169.915, truncated";
+  EXPECT_EQ(letters[1]->args[1], 253);
+  EXPECT_EQ(letters[2]->text, "S");
+  EXPECT_EQ(letters[2]->args, (std::vector<int>{222, 284}));
+  EXPECT_EQ(letters[0]->textColour, kWhite);
+  EXPECT_EQ(letters[0]->backgroundColour, kBlack);
+  // The panel is black whatever the colour set.
+  const DrawCall* panel = c.Of(DrawCall::Op::Rectangle).front();
+  EXPECT_EQ(panel->args, (std::vector<int>{1, 123, 379, 414}));
+  EXPECT_EQ(panel->brush.colour, kBlack);
+}
+
+TEST(CameraViewRadar, CrossHairsAndTheMapRadiusText) {
+  struct Case {
+    double radius;
+    const char* text;
+  };
+  for (const Case& k : {Case{500, "Map radius 0.5km"}, Case{4000, "Map radius 4km"}, Case{999, "Map radius 1.0km"},
+                        Case{1000, "Map radius 1km"}, Case{64000, "Map radius 64km"}}) {
+    RecordingCanvas c;
+    cv::DrawRadar(c, DataAround(nullptr, k.radius));
+    auto texts = c.TextsEqual(k.text);
+    ASSERT_EQ(texts.size(), 1u) << k.text;
+    EXPECT_EQ(texts[0]->args, (std::vector<int>{240, 390}));
+    EXPECT_EQ(texts[0]->font, (Font{"Times New Roman", 20, 400}));
+  }
+  RecordingCanvas c;
+  cv::DrawRadar(c, DataAround(nullptr, 4000));
+  std::vector<std::vector<int>> white, centre;
+  for (const DrawCall* l : c.Of(DrawCall::Op::Line)) (l->pen.colour == kWhite ? white : centre).push_back(l->args);
+  EXPECT_EQ(white, (std::vector<std::vector<int>>{
+                       {86, 261, 166, 261}, {204, 261, 284, 261}, {184, 163, 184, 243}, {184, 283, 184, 363}}));
+  EXPECT_EQ(centre, (std::vector<std::vector<int>>{{166, 261, 204, 261}, {184, 243, 184, 283}}));
+  EXPECT_EQ(c.Of(DrawCall::Op::Line).back()->pen.colour, (Rgb{0, 192, 230}));
+}
+
+TEST(CameraViewRadar, NothingIsPlacedWithoutAFixOrWithAZeroRadius) {
+  std::vector<CameraRecord> cameras = {CameraAt(100, 100, "GATSO")};
+  CameraViewData noFix = DataAround(&cameras, 4000);
+  noFix.fix.latitude = 0.0;
+  RecordingCanvas a;
+  cv::DrawRadar(a, noFix);
+  EXPECT_TRUE(RadarLetters(a).empty());
+  RecordingCanvas b;
+  cv::DrawRadar(b, DataAround(&cameras, 0));
+  EXPECT_TRUE(RadarLetters(b).empty());
+  EXPECT_EQ(b.TextsEqual("Map radius 0.0km").size(), 1u);
+}
+
+TEST(CameraViewSymbols, OneSymbolPerTypeWithin250MetresInTableOrderFromTheRight) {
+  FakeCanvasFactory bitmaps;
+  struct Case {
+    const char* legend;
+    std::vector<CameraRecord> cameras;
+    std::vector<std::pair<int, std::string>> expected;  // x, bitmap
+  };
+  const std::vector<Case> cases = {
+      {"two Gatsos give one symbol", {CameraAt(100, 0, "GATSO"), CameraAt(-200, 100, "gatso")}, {{704, "bitmap 180"}}},
+      {"mobile right of Gatso",
+       {CameraAt(100, 0, "GATSO"), CameraAt(0, 50, "MOBILE")},
+       {{704, "bitmap 175"}, {660, "bitmap 180"}}},
+      {"250 m is outside", {CameraAt(250.001, 0, "GATSO"), CameraAt(0, -250.001, "SPECS")}, {}},
+      {"just inside 250 m", {CameraAt(249.999, 0, "GATSO"), CameraAt(0, -249.999, "SPECS")},
+       {{704, "bitmap 180"}, {660, "bitmap 178"}}},
+      {"short and unknown types are 'any other'",
+       {CameraAt(10, 10, "TEMP"), CameraAt(20, 20, "Tempo"), CameraAt(30, 30, "Speedcam")},
+       {{704, "bitmap 174"}, {660, "bitmap 183"}}},
+      {"every type",
+       {CameraAt(1, 1, "TRUVELO"), CameraAt(1, 1, "REDSPEED"), CameraAt(1, 1, "SPECS"), CameraAt(1, 1, "MONITRON"),
+        CameraAt(1, 1, "REDLIGHT"), CameraAt(1, 1, "X"), CameraAt(1, 1, "TEMPORARY"), CameraAt(1, 1, "MOBILE"),
+        CameraAt(1, 1, "GATSO")},
+       {{704, "bitmap 175"},
+        {660, "bitmap 180"},
+        {616, "bitmap 181"},
+        {572, "bitmap 176"},
+        {528, "bitmap 182"},
+        {484, "bitmap 178"},
+        {440, "bitmap 174"},
+        {396, "bitmap 179"},
+        {352, "bitmap 183"}}},
+  };
+  for (const Case& k : cases) {
+    RecordingCanvas c;
+    cv::DrawCommonPanels(c, DataAround(&k.cameras, 4000), &bitmaps);
+    std::vector<std::pair<int, std::string>> drawn;
+    for (const DrawCall* i : c.Of(DrawCall::Op::Image)) {
+      EXPECT_EQ(i->args[1], 73) << k.legend;
+      drawn.emplace_back(i->args[0], FakeCanvasFactory::NameOf(i->image));
+    }
+    EXPECT_EQ(drawn, k.expected) << k.legend;
+  }
+  // No row when the average-speed panel does not fit the window.
+  std::vector<CameraRecord> near = {CameraAt(1, 1, "GATSO")};
+  RecordingCanvas narrow(700, 600);
+  cv::DrawCommonPanels(narrow, DataAround(&near, 4000), &bitmaps);
+  EXPECT_TRUE(narrow.Of(DrawCall::Op::Image).empty());
+  EXPECT_TRUE(narrow.calls.empty()) << "the Distance and Average-speed panels are skipped too";
+}
+
+TEST(CameraViewLayout, PanelsAtTheirRectanglesWithTheirTextsAndFonts) {
+  CameraViewData d = DataAround(nullptr, 4000);
+  d.distanceLine = "850m GATSO";
+  d.specsLine = "Average 42 mph";
+  d.speedLimitText = "50";
+  d.roadText = "A34";
+  d.townText = "Oxford";
+  d.camTypeText = "GATSO";
+  d.hazardText = "Hidden behind the bridge at the bottom of the hill";
+  d.fix.speedKnots = 30.0;
+  d.fix.utcHour = 23;
+  d.fix.utcMinute = 5;
+  d.fix.utcSecond = 9;
+  d.timeZone = 1;
+  d.sentence = "$GPGGA,1";
+  d.sentencePending = true;
+  RecordingCanvas c(800, 600);
+  cv::DrawCommonPanels(c, d, nullptr);
+  cv::DrawCameraView(c, d);
+  struct Expect {
+    std::string text;
+    int x, y, height;
+  };
+  const std::vector<Expect> expected = {
+      {"850m GATSO", 6, 6, 48},          {"Average 42 mph", 6, 72, 48},     {"Lat. 52.000000", 5, 419, 24},
+      {"Long. -1.500000", 150, 419, 24}, {"Time 0:05:09", 320, 419, 24},    {"Speed Limit", 385, 140, 24},
+      {"Vehicle Speed", 385, 196, 24},   {"Road", 385, 252, 24},            {"Town", 385, 297, 24},
+      {"Camera", 385, 328, 24},          {"Hazard", 385, 358, 24},          {"Comment", 385, 387, 24},
+      {"50", 516, 128, 48},              {"35 mph", 516, 184, 48},          {"A34", 480, 247, 34},
+      {"Oxford", 480, 297, 24},          {"GATSO", 480, 328, 24},           {"Map radius 4km", 240, 390, 20},
+      {"Hidden behind the b", 480, 360, 24}, {"ridge at the bottom", 480, 389, 24}, {" of the hill", 480, 417, 24},
+      {"$GPGGA,1", 4, 460, 24},
+  };
+  std::vector<std::string> order;
+  for (const Expect& e : expected) {
+    auto found = c.TextsEqual(e.text);
+    ASSERT_EQ(found.size(), 1u) << e.text;
+    EXPECT_EQ(found[0]->args, (std::vector<int>{e.x, e.y})) << e.text;
+    EXPECT_EQ(found[0]->font.height, e.height) << e.text;
+    EXPECT_EQ(found[0]->font.face, "Times New Roman");
+  }
+  EXPECT_EQ(c.AllTexts().size(), expected.size());
+  // The order of drawing: bottom row, labels, values, radar, hazard, sentence.
+  EXPECT_EQ(c.AllTexts()[2], "Lat. 52.000000");
+  EXPECT_EQ(c.AllTexts().back(), "$GPGGA,1");
+
+  const DrawCall* panelText = c.TextsEqual("A34")[0];
+  EXPECT_EQ(panelText->textColour, kBlack);
+  EXPECT_EQ(panelText->backgroundColour, (Rgb{0, 0xe5, 0x98}));
+  EXPECT_EQ(panelText->backgroundMode, BackgroundMode::Opaque);
+  const DrawCall* sentence = c.TextsEqual("$GPGGA,1")[0];
+  EXPECT_EQ(sentence->backgroundColour, kBlack);
+  EXPECT_EQ(sentence->textColour, kWhite) << "black day text would vanish on the black strip";
+
+  std::vector<std::vector<int>> frames;
+  for (const DrawCall* r : c.Of(DrawCall::Op::Rectangle)) {
+    if (r->pen.colour == Rgb{190, 190, 190}) frames.push_back(r->args);
+  }
+  for (const std::vector<int>& r : std::vector<std::vector<int>>{{1, 1, 750, 66},      {1, 67, 750, 122},
+                                                                 {380, 355, 474, 420}, {380, 355, 474, 414},
+                                                                 {475, 355, 750, 445}, {1, 455, 770, 500},
+                                                                 {315, 415, 470, 445}}) {
+    EXPECT_NE(std::find(frames.begin(), frames.end(), r), frames.end()) << r[0] << "," << r[1];
+  }
+}
+
+TEST(CameraViewLayout, ASmallWindowLosesWholePanelsAtItsRightAndBottom) {
+  // The view inside a 600 by 480 window, below its menu, toolbars and status bar.
+  CameraViewData d = DataAround(nullptr, 4000);
+  d.distanceLine = "850m GATSO";
+  d.speedLimitText = "50";
+  d.sentencePending = true;
+  d.sentence = "$GPRMC";
+  RecordingCanvas c(580, 380);
+  cv::DrawCommonPanels(c, d, nullptr);
+  cv::DrawCameraView(c, d);
+  std::vector<std::string> texts = c.AllTexts();
+  EXPECT_EQ(texts, (std::vector<std::string>{"Speed Limit", "Vehicle Speed", "Road", "Town", "Camera"}))
+      << "no Distance panel, no right-hand table, no bottom row, no radar, no sentence";
+  for (const DrawCall* r : c.Of(DrawCall::Op::Rectangle)) {
+    EXPECT_LT(r->args[2], 580);
+    EXPECT_LT(r->args[3], 380);
+  }
+  // One pixel short of fitting is not enough either.
+  RecordingCanvas edge(750, 600);
+  cv::DrawCommonPanels(edge, d, nullptr);
+  EXPECT_TRUE(edge.calls.empty());
+  RecordingCanvas fits(751, 600);
+  cv::DrawCommonPanels(fits, d, nullptr);
+  EXPECT_EQ(fits.TextsEqual("850m GATSO").size(), 1u);
+}
+
+TEST(CameraViewTrack, TheTraceRunsInTwoPartsAndNeverJoinsNewestToOldest) {
+  // Eight slots filled with a walk north-east, wrapped twice round a ring of 6.
+  std::unique_ptr<TrackRing> ring = TrackRing::Create(5);
+  for (int i = 0; i < 15; ++i) ring->Add(kLat + i * 0.001, kLon + i * 0.001);
+  ASSERT_EQ(ring->WriteIndex(), 2);
+  CameraViewData d = DataAround(nullptr, 4000);
+  d.track = ring.get();
+  RecordingCanvas c;
+  cv::DrawTrackTrace(c, d);
+  auto lines = c.Of(DrawCall::Op::Polyline);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]->pen.colour, (Rgb{255, 255, 0}));
+  auto place = [&](int i) {
+    double east = 0, north = 0;
+    OffsetFromFix(d.fix, kLon + i * 0.001, kLat + i * 0.001, &east, &north);
+    return CanvasPoint{static_cast<int>(1 + 184 + east * 170 / 4000), static_cast<int>(123 + 139 - north * 125 / 4000)};
+  };
+  // Slots 0..2 hold points 12..14 (the newest), slots 3..5 points 9..11 (the oldest).
+  EXPECT_EQ(lines[0]->points, (std::vector<CanvasPoint>{place(12), place(13), place(14)}));
+  EXPECT_EQ(lines[1]->points, (std::vector<CanvasPoint>{place(9), place(10), place(11)}));
+}
+
+TEST(CameraViewTrack, PointsOutsideTheRadarOrWithoutPositionBreakTheLine) {
+  std::unique_ptr<TrackRing> ring = TrackRing::Create(9);
+  const double lats[] = {kLat, kLat + 0.001, kLat + 0.002, kLat + 1.0, kLat + 0.003, kLat + 0.004, 0.0,
+                         kLat + 0.005, kLat + 0.006};
+  for (double lat : lats) ring->Add(lat, kLon);
+  CameraViewData d = DataAround(nullptr, 4000);
+  d.track = ring.get();
+  RecordingCanvas c;
+  cv::DrawTrackTrace(c, d);
+  auto lines = c.Of(DrawCall::Op::Polyline);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0]->points.size(), 3u);
+  EXPECT_EQ(lines[1]->points.size(), 2u);
+  EXPECT_EQ(lines[2]->points.size(), 2u);
+  // A fresh ring (nothing stored yet) draws nothing.
+  std::unique_ptr<TrackRing> fresh = TrackRing::Create(5000);
+  d.track = fresh.get();
+  RecordingCanvas empty;
+  cv::DrawTrackTrace(empty, d);
+  EXPECT_TRUE(empty.Of(DrawCall::Op::Polyline).empty());
+}
+
+TEST(CameraViewTexts, SpeedTimeAndHazardForms) {
+  struct Speed {
+    double knots;
+    unsigned units;
+    const char* text;
+  };
+  for (const Speed& s : {Speed{10, 1, "19 kph"}, Speed{10, 2, "10 knots"}, Speed{10, 0, "12 mph"},
+                         Speed{0, 0, "0 mph"}, Speed{-1, 0, "0 mph"}, Speed{0, 1, "0 kph"}, Speed{10, 7, "12 mph"}}) {
+    EXPECT_EQ(cv::VehicleSpeedText(s.knots, s.units), s.text) << s.knots << " " << s.units;
+  }
+  GpsFix fix;
+  fix.utcHour = 23;
+  fix.utcMinute = 59;
+  fix.utcSecond = 1;
+  EXPECT_EQ(cv::TimeText(fix, 1), "Time 0:59:01");
+  EXPECT_EQ(cv::TimeText(fix, 0), "Time 23:59:01");
+  fix.utcHour = 2;
+  EXPECT_EQ(cv::TimeText(fix, -5), "Time 21:59:01");
+  EXPECT_EQ(cv::TimeText(fix, 100), "Time 6:59:01") << "an out-of-range setting still gives an hour of the day";
+  EXPECT_EQ(cv::HazardLines(""), std::vector<std::string>{""});
+  EXPECT_EQ(cv::HazardLines(std::string(19, 'a')), std::vector<std::string>{std::string(19, 'a')});
+  EXPECT_EQ(cv::HazardLines(std::string(20, 'a')).size(), 2u);
+  EXPECT_EQ(cv::HazardLines(std::string(39, 'a')).back(), "a");
+  EXPECT_EQ(cv::HazardLines(std::string(57, 'a')).back().size(), 19u);
+}
+
+}  // namespace
+}  // namespace rovex
