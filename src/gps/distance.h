@@ -15,7 +15,8 @@ inline constexpr double DegToRad = 0.017453292519943295;
 inline constexpr double MetresToMiles = 0.0006214;
 
 // Metres from the fix to the point, or -1.0 when the point or the fix has no
-// latitude, or the point no longer longitude. The cosine is of the point's latitude.
+// latitude, or the point has no longitude (the fix's longitude is not tested).
+// The cosine is of the point's latitude.
 double DistanceFromFix(const GpsFix& fix, double latitude, double longitude);
 
 // Metres between two points; the cosine is of the first point's latitude. No sentinel test.
