@@ -32,9 +32,9 @@ void SentencePipeline::RunPipeline() {
 SentencePipeline::PassEnd SentencePipeline::DrawingPass(DrawingHooks* hooks) {
   ++m_passes;
   if (m_steps.ListBeingRebuilt()) return PassEnd::Busy;
-  if (m_fillBackground) {
+  if (m_fillBackground && hooks) {  // kept for the next pass that really paints
     m_fillBackground = false;
-    if (hooks) hooks->FillBackground();
+    hooks->FillBackground();
   }
 
   // Pending is decided once: a sentence a reader places during this pass is

@@ -25,18 +25,6 @@ class ComSettings : public ::testing::Test {
   FakeSerialPorts ports;
 };
 
-TEST_F(ComSettings, ListsBeforeOpening) {
-  CComSettingsDlg dlg(store, &ports);
-  EXPECT_EQ(dlg.m_portItems.size(), 18u);
-  EXPECT_EQ(dlg.m_portItems.front(), "Com1");
-  EXPECT_EQ(dlg.m_portItems.back(), "Com18");
-  EXPECT_EQ(dlg.m_speedItems, (std::vector<std::string>{"1200", "2400", "4800", "9600", "14400", "19200", "38400",
-                                                        "56000", "57600", "115200", "128000", "256000"}));
-  EXPECT_EQ(dlg.m_parityItems, (std::vector<std::string>{"NONE", "ODD", "EVEN", "MARK", "SPACE"}));
-  EXPECT_EQ(dlg.m_dataBitsItems, (std::vector<std::string>{"5", "6", "7", "8", "16"}));
-  EXPECT_EQ(dlg.m_stopBitsItems, (std::vector<std::string>{"1", "1.5", "2"}));
-}
-
 TEST_F(ComSettings, OpeningShowsThePortsPresentAndTheStoredValues) {
   ports.present = std::vector<std::string>{"Com3", "ttyUSB0"};
   Store("Port", "Com3");

@@ -185,10 +185,13 @@ TEST_F(Pipeline, ASentencePlacedDuringThePassIsLeftForItsOwnPass) {
 }
 
 TEST_F(Pipeline, StateWorkRunsWhenTheWindowCannotPaint) {
+  pipeline.RequestBackgroundFill();
   ASSERT_TRUE(mailbox.TryPost(kGga));
   pipeline.OnGpsSentence([] {});  // hidden window: no paint happened
   EXPECT_FALSE(mailbox.SentencePending());
   EXPECT_NEAR(pipeline.Fix().latitude, 48.1173, 1e-9);
+  pipeline.DrawingPass(&hooks);  // shown again: the fill asked for is still done
+  EXPECT_EQ(hooks.calls.front(), "fill");
 }
 
 TEST_F(Pipeline, MovingCarFillsTheTrackRing) {
