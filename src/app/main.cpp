@@ -16,10 +16,24 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   // --startup-time: start as usual, report when the first frame is on screen, and end.
   bool reportStartup = false;
+  bool demo = false;
+  double pace = 1.0;
   for (auto it = args.begin(); it != args.end();) {
     if (*it == "--startup-time") {
       reportStartup = true;
       it = args.erase(it);
+    } else if (*it == "--demo") {
+      demo = true;
+      it = args.erase(it);
+    } else if (*it == "--pace") {
+      // --pace N: the demo drive N times faster than it was driven.
+      char* end = nullptr;
+      pace = it + 1 != args.end() ? std::strtod((it + 1)->c_str(), &end) : 0.0;
+      if (!end || *end != '\0' || !(pace > 0.0) || pace > 1000.0) {
+        std::fprintf(stderr, "rovex: --pace needs a number above 0 (e.g. 4 for four times real speed)\n");
+        return 2;
+      }
+      it = args.erase(it, it + 2);
     } else {
       ++it;
     }
@@ -45,6 +59,7 @@ int main(int argc, char** argv) {
   if (snapshot) return rovex::RunSnapshot(*options);
 
   rovex::CROVEXApp rovexApp;
+  rovexApp.SetDemo(demo, pace);
   if (reportStartup) {
     rovexApp.OnCreated([&](rovex::CROVEXView& view) {
       view.SetOnFirstPaint([started] {

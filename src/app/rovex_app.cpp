@@ -1,6 +1,12 @@
 #include "app/rovex_app.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include "app/main_frame.h"
+#include "platform/data_root.h"
+#include "settings/demo_seed.h"
+#include "settings/settings_table.h"
 #include "app/rovex_view.h"
 #include "platform/file_settings_store.h"
 #include "platform/posix_serial_ports.h"
@@ -61,6 +67,7 @@ bool CROVEXApp::InitInstance(bool show) {
       m_services.prompt->MessageBox(damage, MsgIcon::Warning, MsgButtons::Ok, kAppCaption);
     }
   }
+  PrepareDemo();
   m_frame = std::make_unique<CMainFrame>(m_services);
   if (m_prompt) m_prompt->SetParent(m_frame.get());
   m_frame->View().SetUnattended(m_unattended);
@@ -68,7 +75,40 @@ bool CROVEXApp::InitInstance(bool show) {
   m_frame->View().System().OnInitialUpdate();
   if (show) m_frame->show();
   m_frame->setWindowTitle(QStringLiteral("ROVEX"));
+  if (!m_demoLog.empty()) {
+    int delay = DemoSeed::ReplayDelayMs(m_demoLog, m_demoPace);
+    // Once the window is up and has drawn, so the drive is seen from its first second.
+    QTimer::singleShot(300, m_frame.get(), [this, delay] { m_frame->View().System().StartDemoReplay(m_demoLog, delay); });
+  }
   return true;
+}
+
+void CROVEXApp::PrepareDemo() {
+  const bool firstRun = !m_services.store->KeyExists(kRovexKey);
+  if (!firstRun && !m_demoAlways) return;
+  DemoSeed seed(DemoSeed::ShareFolderOf(QCoreApplication::applicationFilePath().toStdString()), DataRoot());
+  std::string error;
+  if (firstRun) {
+    // A new user: the demo data, the voice and the default settings, without questions.
+    if (!seed.SeedFirstRun(*m_services.store, &error)) {
+      m_services.prompt->MessageBox("The demo drive could not be set up: " + error, MsgIcon::Warning, MsgButtons::Ok,
+                                    kAppCaption);
+      return;
+    }
+  } else {
+    // Settings exist: they are never replaced; the drive plays with them if the user wants it.
+    MsgResult answer = m_services.prompt->MessageBox(
+        "ROVEX already has settings, which the demo does not change.\n\nReplay the demo drive with your own settings "
+        "and camera file?",
+        MsgIcon::Question, MsgButtons::YesNo, kAppCaption);
+    if (answer != MsgResult::Yes) return;
+    if (!seed.SeedFiles(&error)) {
+      m_services.prompt->MessageBox("The demo drive could not be set up: " + error, MsgIcon::Warning, MsgButtons::Ok,
+                                    kAppCaption);
+      return;
+    }
+  }
+  m_demoLog = seed.Files().log;
 }
 
 }  // namespace rovex

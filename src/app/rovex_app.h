@@ -38,6 +38,15 @@ class CROVEXApp {
   bool InitInstance(bool show = true);
   // A run nobody watches: no port is opened and no log started at start-up.
   void SetUnattended(bool unattended) { m_unattended = unattended; }
+  // The demo drive: replayed at start when there are no settings yet (seeding
+  // the data root and the defaults first), or always when asked for. pace
+  // replays it that many times faster than it was driven.
+  void SetDemo(bool always, double pace) {
+    m_demoAlways = always;
+    m_demoPace = pace;
+  }
+  // The demo log being replayed, empty when there is none.
+  const std::string& DemoLog() const { return m_demoLog; }
   // Runs as soon as the view exists, before the window is shown.
   void OnCreated(std::function<void(CROVEXView&)> callback) { m_onCreated = std::move(callback); }
 
@@ -57,6 +66,11 @@ class CROVEXApp {
   std::unique_ptr<CMainFrame> m_frame;
   std::function<void(CROVEXView&)> m_onCreated;
   bool m_unattended = false;
+  bool m_demoAlways = false;
+  double m_demoPace = 1.0;
+  std::string m_demoLog;
+  // Seeds a first run and decides whether the demo drive plays.
+  void PrepareDemo();
 };
 
 }  // namespace rovex

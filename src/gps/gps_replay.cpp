@@ -55,12 +55,12 @@ void GpsReplay::ReplayLogFile(const std::function<bool(CDlgReplay&)>& showDialog
   Start(fileName, delay);
 }
 
-void GpsReplay::Start(const std::string& fileName, int delayMs) {
+void GpsReplay::Start(const std::string& fileName, int delayMs, bool askFirst) {
   Abandon();
   if (delayMs < 1) delayMs = 1;
   m_running.store(true);
-  m_thread = std::thread([this, fileName, delayMs] {
-    Run(fileName, delayMs);
+  m_thread = std::thread([this, fileName, delayMs, askFirst] {
+    Run(fileName, delayMs, askFirst);
     m_running.store(false);
   });
 }
@@ -76,21 +76,21 @@ void GpsReplay::WaitDelay(int ms) {
   m_wake.wait_for(lock, std::chrono::milliseconds(ms), [&] { return m_abandon.load() || m_stopRequest.load(); });
 }
 
-void GpsReplay::Run(std::string fileName, int delayMs) {
+void GpsReplay::Run(std::string fileName, int delayMs, bool askFirst) {
   UserPrompt* prompt = &m_prompt;
   auto tell = [&](std::string text) {
     m_ui.Post([prompt, text] { prompt->MessageBox(text, MsgIcon::Warning, MsgButtons::Ok, kAppCaption); });
   };
 
-  MsgResult go = MsgResult::Cancel;
-  if (!m_ui.Call([&] {
+  MsgResult go = askFirst ? MsgResult::Cancel : MsgResult::Ok;
+  if (askFirst && !m_ui.Call([&] {
         go = m_prompt.MessageBox("The replay may be stopped at any time by\npressing the Esc key.", MsgIcon::Warning,
                                  MsgButtons::OkCancel, "Replay log");
       },
-      &m_abandon) ||
-      go != MsgResult::Ok) {
+      &m_abandon)) {
     return;
   }
+  if (go != MsgResult::Ok) return;
   int linesSent = 0;
   m_stopRequest.store(false);
 

@@ -44,7 +44,8 @@ class GpsReplay {
   // and returns true on OK. A replay already running is ended first.
   void ReplayLogFile(const std::function<bool(CDlgReplay&)>& showDialog);
   // Starts the replay thread with a file and a delay (below 1 counts as 1).
-  void Start(const std::string& fileName, int delayMs);
+  // askFirst: the Esc question comes first (the menu's replay); the demo drive starts without it.
+  void Start(const std::string& fileName, int delayMs, bool askFirst = true);
   // Esc: the replay asks "Stop replay ?" before its next line.
   void RequestStop();
   bool Running() const { return m_running.load(); }
@@ -53,7 +54,7 @@ class GpsReplay {
 
  private:
   void Abandon();
-  void Run(std::string fileName, int delayMs);
+  void Run(std::string fileName, int delayMs, bool askFirst);
   void WaitDelay(int ms);
 
   SentenceMailbox& m_mailbox;

@@ -1,6 +1,9 @@
 #include "settings/demo_seed.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <set>
 
 #include "platform/data_root.h"
 #include "settings/settings_table.h"
@@ -87,6 +90,23 @@ bool DemoSeed::SeedFirstRun(SettingsStore& store, std::string* error) const {
     return false;
   }
   return true;
+}
+
+int DemoSeed::ReplayDelayMs(const std::string& log, double pace) {
+  std::ifstream in(log);
+  std::set<std::string> times;
+  std::string line;
+  int lines = 0;
+  while (lines < 600 && std::getline(in, line)) {
+    ++lines;
+    if (line.size() > 7 && line[0] == '$' && line.compare(3, 4, "GGA,") == 0) {
+      times.insert(line.substr(7, line.find(',', 7) - 7));
+    }
+  }
+  double perSecond = times.empty() ? 1.0 : static_cast<double>(lines) / static_cast<double>(times.size());
+  if (!(pace > 0)) pace = 1.0;
+  double delay = 1000.0 / perSecond / pace;
+  return delay < 1.0 ? 1 : static_cast<int>(delay);
 }
 
 }  // namespace rovex

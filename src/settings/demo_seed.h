@@ -40,6 +40,10 @@ class DemoSeed {
   // Does nothing and returns false when settings already exist.
   bool SeedFirstRun(SettingsStore& store, std::string* error) const;
 
+  // The delay per line that replays a log at pace times its real speed: the
+  // log's lines per second are counted from its first GGA times. At least 1 ms.
+  static int ReplayDelayMs(const std::string& log, double pace);
+
  private:
   std::string m_share;
   std::string m_root;

@@ -403,6 +403,11 @@ void RovexSystem::SetStoredLocation(double latitude, double longitude) {
   m_storedLongitude = longitude;
 }
 
+void RovexSystem::StartDemoReplay(const std::string& path, int delayMs) {
+  SetRefreshCounter(58);
+  m_replay->Start(path, delayMs, false);
+}
+
 bool RovexSystem::ReplayLogNow(const std::string& path, long maxLines, std::string* error) {
   std::FILE* file = std::fopen(path.c_str(), "r");
   if (!file) {

@@ -120,6 +120,9 @@ class RovexSystem final : private DrawingHooks, private ReplayView {
   // pipeline in this thread, as the replay thread has them done; maxLines < 0
   // for the whole file. False (with a message in *error) when it cannot be read.
   bool ReplayLogNow(const std::string& path, long maxLines, std::string* error);
+  // The demo drive: the replay thread on a log at delayMs a line, without the
+  // replay's question, the camera list rebuilt soon as for any replay.
+  void StartDemoReplay(const std::string& path, int delayMs);
 
   // A message posted to the view (platform/message_poster.h).
   void OnPostedMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
