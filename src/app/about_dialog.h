@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QDialog>
 
 // The About box: the program's name and version, and one button that opens the
@@ -17,7 +19,7 @@ class CAboutDlg final : public QDialog {
 
  private:
   ShellOpener* m_shell;
-  const char* m_homePage;
+  std::string m_homePage;
 };
 
 }  // namespace rovex

@@ -16,14 +16,17 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   // --startup-time: start as usual, report when the first frame is on screen, and end.
   bool reportStartup = false;
-  bool demo = false;
+  auto demo = rovex::CROVEXApp::Demo::Off;
   double pace = 1.0;
   for (auto it = args.begin(); it != args.end();) {
     if (*it == "--startup-time") {
       reportStartup = true;
       it = args.erase(it);
     } else if (*it == "--demo") {
-      demo = true;
+      demo = rovex::CROVEXApp::Demo::Always;
+      it = args.erase(it);
+    } else if (*it == "--first-run-demo") {
+      if (demo == rovex::CROVEXApp::Demo::Off) demo = rovex::CROVEXApp::Demo::FirstRun;
       it = args.erase(it);
     } else if (*it == "--pace") {
       // --pace N: the demo drive N times faster than it was driven.

@@ -1,4 +1,7 @@
 #include "app/main_frame.h"
+#include "settings/demo_seed.h"
+
+#include <QCoreApplication>
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -63,7 +66,10 @@ QString MenuText(const MenuCommand& item) {
 
 }  // namespace
 
-const char* CMainFrame::HomePage() { return "https://github.com/rovex-gps/rovex"; }
+std::string CMainFrame::HomePage() {
+  // The program's own guide, installed beside it; there is no web site to send the user to.
+  return DemoSeed::ShareFolderOf(QCoreApplication::applicationFilePath().toStdString()) + "/README.md";
+}
 
 CMainFrame::CMainFrame(const Services& services, QWidget* parent) : QMainWindow(parent), m_services(services) {
   setWindowTitle(QStringLiteral("ROVEX"));
@@ -251,7 +257,7 @@ void CMainFrame::ApplyWindowRectangle(int left, int top, int right, int bottom) 
 }
 
 void CMainFrame::ShowAbout() {
-  CAboutDlg dialog(m_services.shell, HomePage(), this);
+  CAboutDlg dialog(m_services.shell, HomePage().c_str(), this);
   dialog.exec();
 }
 

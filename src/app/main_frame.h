@@ -49,7 +49,7 @@ class CMainFrame final : public QMainWindow {
   void ApplyWindowRectangle(int left, int top, int right, int bottom);
 
   // The home page the About box opens.
-  static const char* HomePage();
+  static std::string HomePage();
 
  protected:
   bool event(QEvent* event) override;

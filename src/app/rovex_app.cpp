@@ -84,8 +84,9 @@ bool CROVEXApp::InitInstance(bool show) {
 }
 
 void CROVEXApp::PrepareDemo() {
+  if (m_demo == Demo::Off) return;
   const bool firstRun = !m_services.store->KeyExists(kRovexKey);
-  if (!firstRun && !m_demoAlways) return;
+  if (!firstRun && m_demo != Demo::Always) return;
   DemoSeed seed(DemoSeed::ShareFolderOf(QCoreApplication::applicationFilePath().toStdString()), DataRoot());
   std::string error;
   if (firstRun) {

@@ -38,11 +38,14 @@ class CROVEXApp {
   bool InitInstance(bool show = true);
   // A run nobody watches: no port is opened and no log started at start-up.
   void SetUnattended(bool unattended) { m_unattended = unattended; }
-  // The demo drive: replayed at start when there are no settings yet (seeding
-  // the data root and the defaults first), or always when asked for. pace
-  // replays it that many times faster than it was driven.
-  void SetDemo(bool always, double pace) {
-    m_demoAlways = always;
+  // The demo drive. FirstRun: when there are no settings yet, seed the data
+  // root and the defaults without questions and replay the drive (what `make
+  // run` asks for); without it a first run offers the settings reset as
+  // always. Always: replay it on every start (rovex --demo). pace replays it
+  // that many times faster than it was driven.
+  enum class Demo { Off, FirstRun, Always };
+  void SetDemo(Demo demo, double pace) {
+    m_demo = demo;
     m_demoPace = pace;
   }
   // The demo log being replayed, empty when there is none.
@@ -66,7 +69,7 @@ class CROVEXApp {
   std::unique_ptr<CMainFrame> m_frame;
   std::function<void(CROVEXView&)> m_onCreated;
   bool m_unattended = false;
-  bool m_demoAlways = false;
+  Demo m_demo = Demo::Off;
   double m_demoPace = 1.0;
   std::string m_demoLog;
   // Seeds a first run and decides whether the demo drive plays.

@@ -127,7 +127,8 @@ TEST(Shell, PostedZoomMessagesReachTheSystem) {
 
 TEST(Shell, AboutOpensTheHomePageThroughTheDesktop) {
   testing::FakeShellOpener shell;
-  CAboutDlg about(&shell, CMainFrame::HomePage());
+  const std::string home = CMainFrame::HomePage();
+  CAboutDlg about(&shell, home.c_str());
   about.OpenHomePage();
   EXPECT_EQ(shell.opened, std::vector<std::string>{CMainFrame::HomePage()});
 }
