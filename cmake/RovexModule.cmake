@@ -24,3 +24,16 @@ function(rovex_test_suite name)
   gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ROVEX_TEST=1")
 endfunction()
+
+# The subsystem modules below the user interface, in build order. The top
+# CMakeLists adds each whose folder exists; rovex_core_libraries lists those added.
+set(ROVEX_MODULES gps cameras views routes trail trackeditor converters atlas)
+function(rovex_core_libraries out)
+  set(libs rovex_platform rovex_settings)
+  foreach(module ${ROVEX_MODULES})
+    if(TARGET rovex_${module})
+      list(APPEND libs rovex_${module})
+    endif()
+  endforeach()
+  set(${out} ${libs} PARENT_SCOPE)
+endfunction()
