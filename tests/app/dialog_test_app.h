@@ -4,20 +4,13 @@
 #include <QDir>
 #include <QWidget>
 
-// One QApplication for the whole test program (offscreen, set by CTest), and a
-// place where tests leave pictures of the windows they opened.
+// The test program's QApplication, and a place where tests leave pictures of the windows they opened.
 
 namespace rovex::testing {
 
 inline QApplication& QtTestApp() {
-  static int argc = 1;
-  static char name[] = "rovex-tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
+  // qt_environment.cpp makes the one QApplication before any test runs and deletes it after the last.
+  return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
 // Saves a picture of the widget as BINARY_DIR/shots/NAME.png; returns the path.
