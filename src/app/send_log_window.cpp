@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,7 +28,9 @@ SendLogWindow::SendLogWindow(CDlg_Send_Log& model, QWidget* parent) : QDialog(pa
   fileRow->addWidget(m_file, 1);
   fileRow->addWidget(browse);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&File"), fileRow);
+  auto* fileLabel = new QLabel(QStringLiteral("&File"), this);
+  fileLabel->setBuddy(m_file);
+  form->addRow(fileLabel, fileRow);
   form->addRow(QStringLiteral("&Loop Count"), m_loopCount);
   form->addRow(QStringLiteral("Lines Sent"), m_linesSent);
   form->addRow(m_oneSecond);

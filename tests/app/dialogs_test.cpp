@@ -224,7 +224,9 @@ TEST_F(Dialogs, SendLogShowsTheThreadsCountsOnTheWindowsThread) {
 TEST_F(Dialogs, NearCameraListPlacesItsTableByTheResizeRule) {
   std::vector<CameraRecord> list;
   for (const char* type : {"GATSO", "Truvelo", "SPECS"}) {
-    list.push_back(CameraRecordFromLine(CameraLine(North(700.0 * static_cast<double>(list.size() + 1)), kLon, type)));
+    std::string line = CameraLine(North(700.0 * static_cast<double>(list.size() + 1)), kLon, type);
+    line.pop_back();  // the loader hands over lines without their line end
+    list.push_back(CameraRecordFromLine(line));
   }
   NearCameraListWindow w(NearCameraList::Build(&list, kLat, kLon));
   w.show();
@@ -237,6 +239,7 @@ TEST_F(Dialogs, NearCameraListPlacesItsTableByTheResizeRule) {
   EXPECT_EQ(w.Table()->horizontalHeaderItem(8)->text(), "SpeedLimit");
   EXPECT_EQ(w.Table()->columnWidth(0), 95);
   EXPECT_EQ(w.Table()->item(1, 3)->text(), "Truvelo");
+  EXPECT_EQ(w.Table()->item(1, 8)->text(), "40");
   w.resize(960, 260);
   QApplication::processEvents();
   testing::SaveShot(w, "dialog_near_camera_list");
