@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,8 +11,6 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
-#include <cmath>
-#include <cstdio>
 
 #include <gtest/gtest.h>
 

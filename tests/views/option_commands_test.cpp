@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
 
 #include "cameras/camera_fixture.h"
 #include "cameras/camera_steps.h"
