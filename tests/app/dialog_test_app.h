@@ -10,6 +10,8 @@
 namespace rovex::testing {
 
 inline QApplication& QtTestApp() {
+  // The test program's environment normally made it already; a second one would never be freed.
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
   static int argc = 1;
   static char name[] = "rovex-tests";
   static char* argv[] = {name, nullptr};
