@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "gps/c_number.h"
 #include "gps/dlg_distance.h"
 #include "qtplatform/qt_user_prompt.h"
@@ -17,20 +18,21 @@ CDistanceDlg::CDistanceDlg(CDlgDistance& model, std::function<void(double, doubl
     : QDialog(parent), m_model(model), m_storeLocation(std::move(storeLocation)) {
   setWindowTitle(QStringLiteral("Distance to a location"));
   auto* grid = new QGridLayout;
-  const char* labels[5] = {"Latitude 1", "Longitude 1", "Latitude 2", "Longitude 2", "Distance"};
+  const char* labels[5] = {"&Latitude 1", "L&ongitude 1", "La&titude 2", "Lo&ngitude 2", "&Distance"};
   std::string* fields[5] = {&m_model.m_latitude1, &m_model.m_longitude1, &m_model.m_latitude2, &m_model.m_longitude2,
                             &m_model.m_result};
   for (int i = 0; i < 5; ++i) {
     m_edits[i] = new QLineEdit(FromSystemText(*fields[i]), this);
     m_edits[i]->setObjectName(QStringLiteral("edit%1").arg(i));
-    grid->addWidget(new QLabel(QString::fromLatin1(labels[i]), this), i, 0);
+    auto* label = new QLabel(QString::fromLatin1(labels[i]), this);
+    label->setBuddy(m_edits[i]);
+    grid->addWidget(label, i, 0);
     grid->addWidget(m_edits[i], i, 1);
   }
   m_edits[4]->setReadOnly(true);
   auto* calculate = new QPushButton(QStringLiteral("&Calculate"), this);
   connect(calculate, &QPushButton::clicked, this, &CDistanceDlg::Calculate);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  QDialogButtonBox* buttons = OkButton(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(calculate);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "qtplatform/qt_user_prompt.h"
 #include "settings/map_scale_model.h"
 #include "settings/specs_options_model.h"
@@ -19,21 +20,6 @@
 #include "settings/tracking_options_model.h"
 
 namespace rovex {
-namespace {
-
-// "&OK" and "&Cancel" with Enter on OK and Esc on Cancel.
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-  auto* box = new QDialogButtonBox(dialog);
-  QPushButton* ok = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-  box->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-  ok->setDefault(true);
-  QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return box;
-}
-
-}  // namespace
-
 CSpeedSetup::CSpeedSetup(RegistrySettings& settings, QWidget* parent) : QDialog(parent), m_settings(settings) {
   setWindowTitle(QStringLiteral("Speed Setup"));
   auto* layout = new QVBoxLayout(this);
@@ -48,7 +34,7 @@ CSpeedSetup::CSpeedSetup(RegistrySettings& settings, QWidget* parent) : QDialog(
   for (auto* b : m_buttons) group->addButton(b);
   if (auto units = SpeedSetupModel::Open(settings)) m_buttons[*units]->setChecked(true);
   group->setExclusive(true);
-  layout->addWidget(OkCancel(this));
+  layout->addWidget(OkCancelButtons(this));
 }
 
 void CSpeedSetup::accept() {
@@ -65,7 +51,7 @@ CDlg_Timezone::CDlg_Timezone(RegistrySettings& settings, QWidget* parent) : QDia
   label->setBuddy(m_edit);
   layout->addWidget(label);
   layout->addWidget(m_edit);
-  layout->addWidget(OkCancel(this));
+  layout->addWidget(OkCancelButtons(this));
 }
 
 void CDlg_Timezone::accept() {
@@ -92,7 +78,7 @@ CDlgTrackingOptions::CDlgTrackingOptions(RegistrySettings& settings, QWidget* pa
   layout->addWidget(lengthLabel);
   layout->addWidget(m_length);
   layout->addWidget(note);
-  layout->addWidget(OkCancel(this));
+  layout->addWidget(OkCancelButtons(this));
   setMinimumWidth(380);
 }
 
@@ -118,7 +104,7 @@ CMapScale::CMapScale(RegistrySettings& settings, QWidget* parent) : QDialog(pare
   if (auto checked = MapScaleModel::Open(settings)) m_buttons[*checked]->setChecked(true);
   m_group->setExclusive(true);
   layout->addWidget(box);
-  layout->addWidget(OkCancel(this));
+  layout->addWidget(OkCancelButtons(this));
 }
 
 void CMapScale::accept() {
@@ -135,7 +121,7 @@ CDlg_SpecsAverageSpeed::CDlg_SpecsAverageSpeed(RegistrySettings& settings, QWidg
   m_enable = new QCheckBox(QStringLiteral("&Enable specs average speed "), this);
   m_enable->setChecked(SpecsOptionsModel::Open(settings));
   layout->addWidget(m_enable);
-  layout->addWidget(OkCancel(this));
+  layout->addWidget(OkCancelButtons(this));
 }
 
 void CDlg_SpecsAverageSpeed::accept() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "gps/dlg_replay.h"
 #include "qtplatform/qt_user_prompt.h"
 
@@ -15,7 +16,8 @@ namespace rovex {
 CReplayDlg::CReplayDlg(CDlgReplay& model, QWidget* parent) : QDialog(parent), m_model(model) {
   setWindowTitle(QString::fromLatin1(CDlgReplay::kTitle));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QString::fromLatin1(CDlgReplay::kFileText), this));
+  auto* fileText = new QLabel(QString::fromLatin1(CDlgReplay::kFileText).replace(QStringLiteral("log file"), QStringLiteral("&log file")), this);
+  layout->addWidget(fileText);
   auto* fileRow = new QHBoxLayout;
   m_file = new QLineEdit(FromSystemText(m_model.m_fileName), this);
   auto* browse = new QPushButton(QStringLiteral("&Browse"), this);
@@ -24,18 +26,18 @@ CReplayDlg::CReplayDlg(CDlgReplay& model, QWidget* parent) : QDialog(parent), m_
     m_model.OnBrowse();
     m_file->setText(FromSystemText(m_model.m_fileName));
   });
+  fileText->setBuddy(m_file);
   fileRow->addWidget(m_file, 1);
   fileRow->addWidget(browse);
   layout->addLayout(fileRow);
-  auto* delayText = new QLabel(QString::fromLatin1(CDlgReplay::kDelayText), this);
+  auto* delayText = new QLabel(
+      QString::fromLatin1(CDlgReplay::kDelayText).replace(QStringLiteral("delay"), QStringLiteral("&delay")), this);
   delayText->setWordWrap(true);
   layout->addWidget(delayText);
   m_delay = new QLineEdit(FromSystemText(m_model.m_delay), this);
+  delayText->setBuddy(m_delay);
   layout->addWidget(m_delay);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CReplayDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  layout->addWidget(OkCancelButtons(this));
   setMinimumWidth(460);
 }
 

@@ -37,6 +37,11 @@ class CROVEXView final : public QWidget, public ViewHost {
   bool RunManualLocationDialog(CDlgManualLocation& model) override;
   bool RunDistanceDialog(CDlgDistance& model) override;
   bool RunReplayDialog(CDlgReplay& model) override;
+  bool RunOptionDialog(OptionDialog which, RegistrySettings& settings) override;
+  bool RunComSettingsDialog(CComSettingsDlg& model) override;
+  void RunSendLogDialog(CDlg_Send_Log& model) override;
+  void RunNearCameraListDialog(const CameraTable& table) override;
+  void RunPassedCameraListDialog(PassedCameraList& model) override;
 
   // One drawing pass onto the picture now.
   void RunDrawingPass();

@@ -64,6 +64,11 @@ PassedCameraList::PassedCameraList(RegistrySettings& settings, UserPrompt* promp
   m_table.columns = {{"Distance", 100}, {"CamType", 150}, {"Line no.", 100}, {"Speed", 100}};
 }
 
+void PassedCameraList::OnBrowse() {
+  if (!m_prompt) return;
+  if (auto path = m_prompt->OpenFile("Open", kLogFilter, DataPath("Log"))) logFile = path->substr(0, 298);
+}
+
 void PassedCameraList::Tell(const std::string& text, MsgIcon icon) {
   if (m_prompt) m_prompt->MessageBox(text, icon, MsgButtons::Ok);
 }

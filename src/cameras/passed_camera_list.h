@@ -35,6 +35,10 @@ class PassedCameraList {
   std::string nearestDistance = "300";
   std::string farthestDistance = "4000";
 
+  static constexpr const char* kLogFilter = "ROVEX log file (*.txt)| *.txt|All files (*.*)|*.*||";
+
+  // The browse button: a log chosen in the data root's Log folder replaces the file name.
+  void OnBrowse();
   // The process button. True when the log was processed to its end ("Finished").
   bool Process();
   // The copy button.

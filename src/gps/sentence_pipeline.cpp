@@ -12,7 +12,9 @@ bool SentencePipeline::SetTrackRecording(bool on, int length) {
     return true;
   }
   if (m_track && m_track->Length() == length) return true;
-  m_track = TrackRing::Create(length);
+  // The old ring goes first, so that the new one does not need room beside it.
+  m_track.reset();
+  m_track = m_ringFactory ? m_ringFactory(length) : TrackRing::Create(length);
   return m_track != nullptr;
 }
 

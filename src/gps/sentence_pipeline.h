@@ -66,6 +66,8 @@ class SentencePipeline {
   // when the ring could not be allocated; recording is then off.
   bool SetTrackRecording(bool on, int length);
   TrackRing* Track() { return m_track.get(); }
+  // Where new rings come from; tests make it fail as an exhausted heap would.
+  void SetRingFactory(std::function<std::unique_ptr<TrackRing>(int)> factory) { m_ringFactory = std::move(factory); }
 
   // The per-sentence pipeline.
   void RunPipeline();
@@ -93,6 +95,7 @@ class SentencePipeline {
   bool m_fillBackground = false;
   unsigned m_passes = 0;
   std::unique_ptr<TrackRing> m_track;
+  std::function<std::unique_ptr<TrackRing>(int)> m_ringFactory;
 };
 
 }  // namespace rovex

@@ -5,6 +5,10 @@
 #include <cstring>
 
 #include "cameras/camera_steps.h"
+#include "cameras/near_camera_list.h"
+#include "cameras/passed_camera_list.h"
+#include "gps/com_settings_dlg.h"
+#include "gps/dlg_send_log.h"
 #include "gps/direct_ui_calls.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_replay.h"
@@ -18,6 +22,7 @@
 #include "platform/message_poster.h"
 #include "platform/posix_serial_ports.h"
 #include "settings/settings_reset.h"
+#include "settings/tracking_options_model.h"
 #include "views/command_ids.h"
 #include "views/dlg_manual_location.h"
 #include "views/start_times.h"
@@ -107,12 +112,38 @@ void RovexSystem::ReloadSettingCopies() {
 }
 
 void RovexSystem::StartTrackRecording() {
-  const bool on = m_registry.ReadFlagSetting("LogTrack") == 1;
-  if (m_pipeline->SetTrackRecording(on, static_cast<int>(m_registry.ReadTrackLength()))) return;
+  m_settings.trackLength = static_cast<int>(m_registry.ReadTrackLength());
+  if (m_registry.ReadFlagSetting("LogTrack") == 1) {
+    CreateTrackRing();
+  } else {
+    m_pipeline->SetTrackRecording(false, 0);
+  }
+}
+
+bool RovexSystem::CreateTrackRing() {
+  if (m_pipeline->SetTrackRecording(true, m_settings.trackLength)) return true;
+  // Recording is turned off in the settings too, so the next start does not fail the same way.
   m_registry.WriteNumberSetting("LogTrack", 0);
   m_registry.WriteNumberSetting("DisplayTrack", 0);
   m_settings.displayTrack = false;
   m_services.prompt->MessageBox("There is not enough memory for track logging.\nTrack logging will be turned off");
+  return false;
+}
+
+void RovexSystem::AfterTrackingDialog() {
+  bool recording = m_registry.ReadFlagSetting("LogTrack") == 1;
+  if (!recording) {
+    m_pipeline->SetTrackRecording(false, 0);
+  } else if (!m_pipeline->Track()) {
+    recording = CreateTrackRing();
+  }
+  m_settings.displayTrack = m_registry.ReadFlagSetting("DisplayTrack") == 1;
+  const int length = static_cast<int>(TrackingOptionsModel::LengthAfterDialog(m_registry));
+  if (length == m_settings.trackLength) return;
+  m_settings.trackLength = length;
+  m_pipeline->SetTrackRecording(false, 0);
+  // A failure already reported above turned recording off, so its message is not repeated.
+  if (recording) CreateTrackRing();
 }
 
 void RovexSystem::RunVersionCheck() {
@@ -179,6 +210,17 @@ void RovexSystem::RegisterCommands() {
 
   Register(kToolZoomIn, [this] { ZoomIn(); });
   Register(kToolZoomOut, [this] { ZoomOut(); });
+
+  Register(kOptionsSpeed, [this] { OptionsDialog(OptionDialog::Speed); });
+  Register(kOptionsTimeZone, [this] { OptionsDialog(OptionDialog::TimeZone); });
+  Register(kOptionsTrackLogging, [this] { OptionsDialog(OptionDialog::Tracking); });
+  Register(kOptionsMapScale, [this] { OptionsDialog(OptionDialog::MapScale); });
+  Register(kOptionsColours, [this] { OptionsDialog(OptionDialog::Colours); });
+  Register(kOptionsSpecs, [this] { OptionsDialog(OptionDialog::Specs); });
+  Register(kOptionsComm, [this] { CommSettings(); });
+  Register(kSendLogFile, [this] { SendLogFile(); });
+  Register(kNearCameraList, [this] { ShowNearCameraList(); });
+  Register(kPassedCameraList, [this] { CreatePassedCameraList(); });
 
   Register(kDayColours, [this] { UseDayColours(); });
   Register(kToolDayColours, [this] { UseDayColours(); });
@@ -361,6 +403,67 @@ void RovexSystem::UseNightColours() {
   m_colours = NightSet(m_registry);
   m_pipeline->RequestBackgroundFill();
   m_host.Repaint();
+}
+
+void RovexSystem::OptionsDialog(OptionDialog which) {
+  // Whatever the user chose, the view takes the stored values again: what is
+  // stored is what it shows, even when another program changed it meanwhile.
+  m_host.RunOptionDialog(which, m_registry);
+  switch (which) {
+    case OptionDialog::Speed:
+      m_settings.speedUnits = m_registry.ReadSpeedUnits();
+      break;
+    case OptionDialog::TimeZone:
+      m_settings.timeZone = m_registry.ReadTimeZoneSetting();
+      break;
+    case OptionDialog::Tracking:
+      AfterTrackingDialog();
+      break;
+    case OptionDialog::MapScale:
+      m_cameras->ReadMapRadius();
+      ReloadNearbyLists();
+      break;
+    case OptionDialog::Colours:
+      UseDayColours();
+      break;
+    case OptionDialog::Specs:
+      m_cameras->Specs().ResetSpecs();
+      break;
+  }
+  m_host.Invalidate();
+}
+
+void RovexSystem::CommSettings() {
+  // New settings take effect at the next Start.
+  CComSettingsDlg dialog(*m_services.store, m_services.serialPorts);
+  dialog.OnInitDialog();
+  m_host.RunComSettingsDialog(dialog);
+  m_host.Invalidate();
+}
+
+void RovexSystem::SendLogFile() {
+  CDlg_Send_Log dialog(*m_services.serialPorts, *m_services.store, *m_services.prompt, *m_ui);
+  dialog.OnInitDialog();
+  m_host.RunSendLogDialog(dialog);
+  // However the window was closed, its port is closed and its thread ends before the dialog goes.
+  dialog.OnCancel();
+  m_host.Invalidate();
+}
+
+void RovexSystem::ShowNearCameraList() {
+  m_host.RunNearCameraListDialog(
+      NearCameraList::Build(m_cameras->Cameras().List(), Fix().latitude, Fix().longitude));
+}
+
+void RovexSystem::CreatePassedCameraList() {
+  if (!m_cameras->Cameras().List()) {
+    Fix().latitude = kTestLatitude;
+    Fix().longitude = kTestLongitude;
+    ReloadCameraList();
+  }
+  PassedCameraList dialog(m_registry, m_services.prompt, m_cameras->Cameras(), m_services.clipboard);
+  m_host.RunPassedCameraListDialog(dialog);
+  m_host.Invalidate();
 }
 
 void RovexSystem::CheckRegistry() {

@@ -13,6 +13,7 @@
 #include "settings/registry_settings.h"
 #include "views/camera_view.h"
 #include "views/display_colours.h"
+#include "views/view_host.h"
 #include "views/view_mode.h"
 
 // The running system: everything the view owns and does, without a window.
@@ -50,6 +51,7 @@ struct ViewSettings {
   uint32_t speedUnits = 0;  // 0 mph, 1 kph, 2 knots
   int timeZone = 1;         // hours added to UTC
   bool displayTrack = false;
+  int trackLength = 5000;   // `TrackLength` of the displayed-track ring, also while there is none
 };
 
 class RovexSystem final : private DrawingHooks, private ReplayView {
@@ -108,6 +110,12 @@ class RovexSystem final : private DrawingHooks, private ReplayView {
 
   void UseDayColours();
   void UseNightColours();
+  // An Options dialog, then the re-read of its values whether it ended with OK or Cancel.
+  void OptionsDialog(OptionDialog which);
+  void CommSettings();
+  void SendLogFile();
+  void ShowNearCameraList();
+  void CreatePassedCameraList();
   void CheckRegistry();
   // "&Do a ondraw": the test position and sentence, drawn.
   void DoAnOndraw();
@@ -146,6 +154,10 @@ class RovexSystem final : private DrawingHooks, private ReplayView {
   void Register(int id, std::function<void()> run, std::function<bool()> checked = nullptr);
   void ReloadSettingCopies();
   void StartTrackRecording();
+  // The tracking dialog's values taken over: recording, display and the ring's length.
+  void AfterTrackingDialog();
+  // A ring of the current length; on failure recording and display go off and stay off.
+  bool CreateTrackRing();
   bool NothingReceivedYet() const;
 
   // The end of every switch: mode, clear-once, title, repaint.

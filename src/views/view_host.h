@@ -12,6 +12,14 @@ namespace rovex {
 class CDlgManualLocation;
 class CDlgDistance;
 class CDlgReplay;
+class CComSettingsDlg;
+class CDlg_Send_Log;
+class PassedCameraList;
+class RegistrySettings;
+struct CameraTable;
+
+// The six dialogs of the Options menu that edit settings directly.
+enum class OptionDialog { Speed, TimeZone, Tracking, MapScale, Colours, Specs };
 
 class ViewHost {
  public:
@@ -26,6 +34,14 @@ class ViewHost {
   virtual bool RunManualLocationDialog(CDlgManualLocation&) { return false; }
   virtual bool RunDistanceDialog(CDlgDistance&) { return false; }
   virtual bool RunReplayDialog(CDlgReplay&) { return false; }
+  // An option dialog reads its values from settings on opening and writes them there on OK.
+  virtual bool RunOptionDialog(OptionDialog, RegistrySettings&) { return false; }
+  // The window calls the model's OnOK itself when the user confirms.
+  virtual bool RunComSettingsDialog(CComSettingsDlg&) { return false; }
+  // Modeless in spirit (its thread reports while it is open), but the view waits for it to close.
+  virtual void RunSendLogDialog(CDlg_Send_Log&) {}
+  virtual void RunNearCameraListDialog(const CameraTable&) {}
+  virtual void RunPassedCameraListDialog(PassedCameraList&) {}
 };
 
 }  // namespace rovex

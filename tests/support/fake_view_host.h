@@ -24,6 +24,20 @@ class FakeViewHost final : public ViewHost {
   }
   bool RunDistanceDialog(CDlgDistance& model) override { return onDistance ? onDistance(model) : false; }
   bool RunReplayDialog(CDlgReplay& model) override { return onReplay ? onReplay(model) : false; }
+  bool RunOptionDialog(OptionDialog which, RegistrySettings& settings) override {
+    optionDialogs.push_back(which);
+    return onOption ? onOption(which, settings) : false;
+  }
+  bool RunComSettingsDialog(CComSettingsDlg& model) override { return onComSettings ? onComSettings(model) : false; }
+  void RunSendLogDialog(CDlg_Send_Log& model) override {
+    if (onSendLog) onSendLog(model);
+  }
+  void RunNearCameraListDialog(const CameraTable& table) override {
+    if (onNearCameraList) onNearCameraList(table);
+  }
+  void RunPassedCameraListDialog(PassedCameraList& model) override {
+    if (onPassedCameraList) onPassedCameraList(model);
+  }
 
   std::string Title() const { return titles.empty() ? std::string() : titles.back(); }
 
@@ -35,6 +49,12 @@ class FakeViewHost final : public ViewHost {
   std::function<bool(CDlgManualLocation&)> onManualLocation;
   std::function<bool(CDlgDistance&)> onDistance;
   std::function<bool(CDlgReplay&)> onReplay;
+  std::function<bool(OptionDialog, RegistrySettings&)> onOption;
+  std::function<bool(CComSettingsDlg&)> onComSettings;
+  std::function<void(CDlg_Send_Log&)> onSendLog;
+  std::function<void(const CameraTable&)> onNearCameraList;
+  std::function<void(PassedCameraList&)> onPassedCameraList;
+  std::vector<OptionDialog> optionDialogs;
 };
 
 }  // namespace rovex::testing

@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "settings/settings_reset.h"
 #include "support/fake_canvas_factory.h"
+#include "support/fake_clipboard.h"
 #include "support/fake_clock.h"
 #include "support/fake_prompt.h"
 #include "support/fake_serial_port.h"
@@ -25,6 +26,7 @@ struct SystemFixture {
   RecordingPoster poster;
   FakeSerialPorts ports;
   FakeClock clock{FakeClock::Utc(2024, 5, 17, 12, 0, 0)};
+  FakeClipboard clipboard;
   FakeViewHost host;
   RecordingCanvas canvas{800, 600};
   std::unique_ptr<RovexSystem> system;
@@ -44,6 +46,7 @@ struct SystemFixture {
     services.poster = &poster;
     services.serialPorts = &ports;
     services.clock = &clock;
+    services.clipboard = &clipboard;
     system = std::make_unique<RovexSystem>(services, host);
     host.onRepaint = [this] { system->DrawingPass(canvas); };
     return *system;

@@ -1,0 +1,24 @@
+#include "app/dialog_buttons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace rovex {
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog) {
+  auto* box = OkButton(dialog);
+  box->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+  QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return box;
+}
+
+QDialogButtonBox* OkButton(QDialog* dialog) {
+  auto* box = new QDialogButtonBox(dialog);
+  QPushButton* ok = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+  ok->setDefault(true);
+  QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  return box;
+}
+
+}  // namespace rovex
