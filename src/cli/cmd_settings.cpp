@@ -36,13 +36,13 @@ std::string Printable(const std::string& text) {
   return out;
 }
 
-bool ParseValue(const std::string& spec, SettingValue* value) {
-  if (spec.rfind("text:", 0) == 0) {
-    *value = SettingValue::Text(spec.substr(5));
+bool ParseValue(const std::string& typed, SettingValue* value) {
+  if (typed.rfind("text:", 0) == 0) {
+    *value = SettingValue::Text(typed.substr(5));
     return true;
   }
-  if (spec.rfind("number:", 0) == 0) {
-    std::string digits = spec.substr(7);
+  if (typed.rfind("number:", 0) == 0) {
+    std::string digits = typed.substr(7);
     if (digits.empty()) return false;
     char* end = nullptr;
     errno = 0;

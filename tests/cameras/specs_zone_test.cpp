@@ -148,9 +148,9 @@ TEST_F(SpecsZoneTest, NearestAverageSpeedCamera) {
   steps.CameraStep(At(1500, 0));
   EXPECT_NEAR(800.0, steps.Specs().FindNearestSpecsCamera(At(2200, 0)), 1e-3) << "types beginning Specs, any case";
   EXPECT_EQ(-1.0, steps.Specs().FindNearestSpecsCamera(FixAt(0.0, kLon)));
-  f.WriteCameras(testing::CameraLine(kBase, kLon, "SPEC"));
+  f.WriteCameras(testing::CameraLine(kBase, kLon, "SPE"));
   steps.Cameras().LoadCameraList(At(0, 0), 4000);
-  EXPECT_EQ(kNoCameraDistance, steps.Specs().FindNearestSpecsCamera(At(0, 0))) << "\"SPEC\" is not an average-speed type";
+  EXPECT_EQ(kNoCameraDistance, steps.Specs().FindNearestSpecsCamera(At(0, 0))) << "\"SPE\" is not an average-speed type";
 }
 
 }  // namespace
