@@ -146,7 +146,9 @@ void RovexSystem::AfterTrackingDialog() {
   if (recording) CreateTrackRing();
 }
 
-void RovexSystem::RunVersionCheck() {
+SettingsReset RovexSystem::HookedReset() {
+  // The reset stops the track recording first and afterwards takes every copy
+  // the view keeps again, whichever way it was reached.
   SettingsReset reset(*m_services.store, *m_services.prompt, DataRoot());
   reset.SetBeforeReset([this] { m_pipeline->SetTrackRecording(false, 0); });
   reset.SetAfterReset([this] {
@@ -155,20 +157,12 @@ void RovexSystem::RunVersionCheck() {
     m_cameras->Specs().ResetSpecs();
     m_colours = DaySet(m_registry);
   });
-  reset.RunVersionCheck();
+  return reset;
 }
 
-void RovexSystem::OnInitialUpdate() {
-  SettingsReset reset(*m_services.store, *m_services.prompt, DataRoot());
-  reset.SetBeforeReset([this] { m_pipeline->SetTrackRecording(false, 0); });
-  reset.SetAfterReset([this] {
-    ReloadSettingCopies();
-    StartTrackRecording();
-    m_cameras->Specs().ResetSpecs();
-    m_colours = DaySet(m_registry);
-  });
-  reset.RunFirstRunQuestion();
-}
+void RovexSystem::RunVersionCheck() { HookedReset().RunVersionCheck(); }
+
+void RovexSystem::OnInitialUpdate() { HookedReset().RunFirstRunQuestion(); }
 
 void RovexSystem::OnWindowShown(bool unattended) {
   if (!unattended) {
@@ -467,14 +461,7 @@ void RovexSystem::CreatePassedCameraList() {
 }
 
 void RovexSystem::CheckRegistry() {
-  SettingsReset reset(*m_services.store, *m_services.prompt, DataRoot());
-  reset.SetBeforeReset([this] { m_pipeline->SetTrackRecording(false, 0); });
-  reset.SetAfterReset([this] {
-    ReloadSettingCopies();
-    StartTrackRecording();
-    m_cameras->Specs().ResetSpecs();
-  });
-  if (reset.CheckRegistry(true)) UseDayColours();
+  if (HookedReset().CheckRegistry(true)) UseDayColours();
 }
 
 void RovexSystem::DoAnOndraw() {

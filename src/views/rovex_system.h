@@ -11,6 +11,7 @@
 #include "gps/sentence_pipeline.h"
 #include "platform/services.h"
 #include "settings/registry_settings.h"
+#include "settings/settings_reset.h"
 #include "views/camera_view.h"
 #include "views/display_colours.h"
 #include "views/view_host.h"
@@ -141,6 +142,9 @@ class RovexSystem final : private DrawingHooks, private ReplayView {
   CameraViewData CameraViewNow(const std::string& sentence, bool pending) const;
 
  private:
+  // Check Registry with the view's hooks around it.
+  SettingsReset HookedReset();
+
   // DrawingHooks.
   void FillBackground() override;
   void DrawPanels() override;
