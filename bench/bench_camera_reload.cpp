@@ -18,7 +18,7 @@
 
 #include "cameras/camera_file_reader.h"
 #include "cameras/camera_index.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 namespace {
 

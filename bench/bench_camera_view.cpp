@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "cameras/camera_record.h"
-#include "gps/distance.h"
+#include "nmea/distance.h"
 #include "gps/track_ring.h"
 #include "qtplatform/qt_canvas.h"
 #include "qtplatform/qt_canvas_factory.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "gps/line_assembler.h"
+#include "nmea/line_assembler.h"
 #include "gps/sentence_mailbox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

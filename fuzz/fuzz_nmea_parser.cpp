@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "gps/nmea_log_line_reader.h"
-#include "gps/nmea_parser.h"
-#include "gps/nmea_sentence.h"
+#include "nmea/nmea_log_line_reader.h"
+#include "nmea/nmea_parser.h"
+#include "nmea/nmea_sentence.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_buttons.h"
-#include "gps/c_number.h"
+#include "nmea/c_number.h"
 #include "gps/dlg_distance.h"
 #include "qtplatform/qt_user_prompt.h"
 

@@ -18,9 +18,9 @@
 #include "app/toolbar_icons.h"
 #include "qtplatform/qt_user_prompt.h"
 #include "settings/registry_settings.h"
-#include "views/accelerator_table.h"
-#include "views/command_ids.h"
-#include "views/command_table.h"
+#include "system/accelerator_table.h"
+#include "system/command_ids.h"
+#include "system/command_table.h"
 #include "gps/gps_input.h"
 
 namespace rovex {

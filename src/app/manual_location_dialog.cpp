@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "qtplatform/qt_user_prompt.h"
-#include "views/dlg_manual_location.h"
+#include "system/dlg_manual_location.h"
 
 namespace rovex {
 

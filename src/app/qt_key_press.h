@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/accelerator_table.h"
+#include "system/accelerator_table.h"
 
 class QKeyEvent;
 

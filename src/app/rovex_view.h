@@ -7,8 +7,8 @@
 
 #include "platform/services.h"
 #include "qtplatform/qt_message_poster.h"
-#include "views/rovex_system.h"
-#include "views/view_host.h"
+#include "system/rovex_system.h"
+#include "system/view_host.h"
 
 // The view: the window of the running system. It owns the system, keeps the
 // picture the drawing passes paint on (so a pass can run while the window is

@@ -8,7 +8,7 @@
 #include "cameras/camera_exclude_list.h"
 #include "cameras/camera_index.h"
 #include "cameras/camera_record.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 #include "platform/user_prompt.h"
 #include "settings/registry_settings.h"
 

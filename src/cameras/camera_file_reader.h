@@ -5,7 +5,7 @@
 
 #include "cameras/camera_exclude_list.h"
 #include "cameras/camera_record.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 // The straightforward reading of the camera database: every line read and
 // judged in turn. It defines what the nearby list holds; the index gives the

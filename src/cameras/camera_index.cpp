@@ -11,7 +11,7 @@
 #include <ctime>
 
 #include "cameras/camera_line.h"
-#include "gps/distance.h"
+#include "nmea/distance.h"
 
 namespace rovex {
 namespace {

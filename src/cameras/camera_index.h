@@ -8,7 +8,7 @@
 #include "cameras/camera_exclude_list.h"
 #include "cameras/camera_file_reader.h"
 #include "cameras/camera_record.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 // A spatial index over the camera database, so that rebuilding the nearby list
 // from a file of a million cameras reads only the lines near the car.

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "gps/c_number.h"
-#include "gps/distance.h"
+#include "nmea/c_number.h"
+#include "nmea/distance.h"
 
 namespace rovex {
 namespace {

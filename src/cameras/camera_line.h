@@ -6,7 +6,7 @@
 
 #include "cameras/camera_exclude_list.h"
 #include "cameras/camera_record.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 // The reading rules of one camera-file line, shared by every reader of the
 // file so that they cannot disagree on what a line holds.

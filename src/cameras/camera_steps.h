@@ -7,7 +7,7 @@
 #include "cameras/camera_voice.h"
 #include "cameras/camera_warning.h"
 #include "cameras/specs_zone.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 #include "gps/pipeline_steps.h"
 #include "platform/user_prompt.h"
 #include "platform/voice_output.h"

@@ -3,7 +3,7 @@
 #include "cameras/camera_database.h"
 #include "cameras/camera_record.h"
 #include "cameras/camera_voice.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 #include "platform/fixed_text.h"
 
 // The nearest camera and its spoken warnings. The warning mark follows the

@@ -1,7 +1,7 @@
 #include "cameras/distance_to_camera.h"
 
-#include "gps/c_number.h"
-#include "gps/distance.h"
+#include "nmea/c_number.h"
+#include "nmea/distance.h"
 
 namespace rovex {
 

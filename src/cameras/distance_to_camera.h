@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cameras/camera_record.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 namespace rovex {
 

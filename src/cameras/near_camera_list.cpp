@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "gps/c_number.h"
+#include "nmea/c_number.h"
 
 namespace rovex {
 namespace {

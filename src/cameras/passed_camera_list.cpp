@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "cameras/distance_to_camera.h"
-#include "gps/c_number.h"
+#include "nmea/c_number.h"
 #include "platform/data_root.h"
 
 namespace rovex {

@@ -4,8 +4,8 @@
 
 #include "cameras/camera_exclude_list.h"
 #include "cameras/distance_to_camera.h"
-#include "gps/c_number.h"
-#include "gps/distance.h"
+#include "nmea/c_number.h"
+#include "nmea/distance.h"
 
 namespace rovex {
 namespace {

@@ -5,7 +5,7 @@
 #include "cameras/camera_database.h"
 #include "cameras/camera_record.h"
 #include "cameras/camera_voice.h"
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 #include "platform/fixed_text.h"
 #include "settings/registry_settings.h"
 

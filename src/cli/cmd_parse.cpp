@@ -8,9 +8,9 @@
 #include <system_error>
 
 #include "cli/cli_command.h"
-#include "gps/nmea_log_line_reader.h"
-#include "gps/nmea_parser.h"
-#include "gps/nmea_sentence.h"
+#include "nmea/nmea_log_line_reader.h"
+#include "nmea/nmea_parser.h"
+#include "nmea/nmea_sentence.h"
 
 namespace rovex::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include "cameras/camera_steps.h"
 #include "cli/cli_command.h"
 #include "cli/console_prompt.h"
-#include "gps/nmea_log_line_reader.h"
+#include "nmea/nmea_log_line_reader.h"
 #include "gps/sentence_mailbox.h"
 #include "gps/sentence_pipeline.h"
 #include "platform/data_root.h"

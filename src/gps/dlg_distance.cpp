@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gps/distance.h"
+#include "nmea/distance.h"
 
 namespace rovex {
 namespace {

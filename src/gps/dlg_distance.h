@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 #include "platform/user_prompt.h"
 
 // The distance checks offered to the user: the "Get distance to a location"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "gps/nmea_log_line_reader.h"
+#include "nmea/nmea_log_line_reader.h"
 
 #include "platform/data_root.h"
 #include "settings/registry_settings.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "gps/nmea_log_line_reader.h"
+#include "nmea/nmea_log_line_reader.h"
 
 namespace rovex {
 namespace {

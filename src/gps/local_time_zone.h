@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 // The time on screen is the fix's UTC time moved by a whole number of hours
 // from the TimeZone setting. Only the hour moves: minutes and seconds are

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 
 // The per-sentence pipeline belongs to GPS input, but most of its work is the
 // camera subsystem's (and, in the points-of-interest mode, the POI list's).

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "gps/line_assembler.h"
+#include "nmea/line_assembler.h"
 
 namespace rovex {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "gps/nmea_sentence.h"
+#include "nmea/nmea_sentence.h"
 
 namespace rovex {
 

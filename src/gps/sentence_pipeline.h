@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "gps/gps_fix.h"
-#include "gps/nmea_parser.h"
+#include "nmea/gps_fix.h"
+#include "nmea/nmea_parser.h"
 #include "gps/pipeline_steps.h"
 #include "gps/sentence_mailbox.h"
 #include "gps/track_ring.h"

@@ -6,8 +6,8 @@
 #include <strings.h>
 
 #include "cameras/camera_record.h"
-#include "gps/c_number.h"
-#include "gps/distance.h"
+#include "nmea/c_number.h"
+#include "nmea/distance.h"
 #include "gps/track_ring.h"
 #include "platform/c_format.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "gps/gps_fix.h"
+#include "nmea/gps_fix.h"
 #include "platform/canvas.h"
 #include "views/display_colours.h"
 

@@ -29,7 +29,7 @@
 #include "cameras/passed_camera_list.h"
 #include "dialog_test_app.h"
 #include "gps/com_settings_dlg.h"
-#include "gps/distance.h"
+#include "nmea/distance.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_replay.h"
 #include "gps/dlg_send_log.h"
@@ -42,7 +42,7 @@
 #include "support/fake_prompt.h"
 #include "support/fake_serial_port.h"
 #include "support/temp_dir.h"
-#include "views/command_ids.h"
+#include "system/command_ids.h"
 
 namespace rovex {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/message_poster.h"
 #include "qtplatform/qt_message_poster.h"
 #include "support/temp_dir.h"
-#include "views/command_ids.h"
+#include "system/command_ids.h"
 
 namespace rovex {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "gps/distance.h"
-#include "gps/gps_fix.h"
+#include "nmea/distance.h"
+#include "nmea/gps_fix.h"
 #include "platform/memory_settings_store.h"
 #include "settings/registry_settings.h"
 #include "support/fake_prompt.h"

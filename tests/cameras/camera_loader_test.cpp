@@ -9,7 +9,7 @@
 #include "cameras/camera_line.h"
 #include "cameras/distance_to_camera.h"
 #include "camera_fixture.h"
-#include "gps/distance.h"
+#include "nmea/distance.h"
 
 namespace rovex {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "gps/direct_ui_calls.h"
 #include "gps/gps_replay.h"
-#include "gps/nmea_sentence.h"
+#include "nmea/nmea_sentence.h"
 #include "gps/sentence_pipeline.h"
 #include "support/fake_prompt.h"
 #include "support/temp_dir.h"

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gps/line_assembler.h"
+#include "nmea/line_assembler.h"
 #include "gps/port_line_settings.h"
 #include "gps/read_serial_thread.h"
 #include "platform/posix_serial_port.h"

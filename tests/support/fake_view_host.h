@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "views/view_host.h"
+#include "system/view_host.h"
 
 // A window for the running system in tests: records titles and repaint
 // requests, and can run a drawing pass on each repaint.

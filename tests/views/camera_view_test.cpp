@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "cameras/camera_record.h"
-#include "gps/distance.h"
+#include "nmea/distance.h"
 #include "gps/track_ring.h"
 #include "support/fake_canvas_factory.h"
 #include "support/recording_canvas.h"

@@ -1,0 +1,284 @@
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "nmea/nmea_parser.h"
+#include "nmea/nmea_sentence.h"
+
+namespace rovex {
+namespace {
+
+// A sentence with its checksum worked out here, so that cases read as their data.
+std::string WithChecksum(const std::string& body) {
+  unsigned sum = 0;
+  for (unsigned char c : body) sum ^= c;
+  char tail[8];
+  std::snprintf(tail, sizeof tail, "*%02X", sum);
+  return "$" + body + tail;
+}
+
+// What the drawing pass does with a line: checksum, split, dispatch.
+bool Feed(CNMEAParser& parser, const std::string& line) {
+  if (!ValidateChecksum(line)) return false;
+  NmeaSentenceParts parts = SplitSentence(line);
+  return parser.DispatchSentence(parts.address, parts.data);
+}
+
+const char kMunichGga[] = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+const double kMunichLat = 48.1173;
+const double kMunichLon = 11.0 + 31.0 / 60.0;
+
+TEST(NmeaParser, ChecksumCases) {
+  struct Case {
+    const char* legend;
+    std::string line;
+    bool passes;
+  } cases[] = {
+      {"the reference GGA", kMunichGga, true},
+      {"wrong checksum digits", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48", false},
+      {"lower-case hex digits (Magellan)", "$GPRMC,205150.00,V,,,,,,,,,,,V*4a", true},
+      {"upper-case of the same", "$GPRMC,205150.00,V,,,,,,,,,,,V*4A", true},
+      {"one digit off", "$GPRMC,205150.00,V,,,,,,,,,,,V*4b", false},
+      {"no checksum at all", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", false},
+      {"truncated checksum", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*4", false},
+      {"four characters", "$A*4", false},
+      {"shortest that can pass: XOR of 'A' is 41", "$A*41", true},
+      {"third-last character is not tested", "$A#41", true},
+      {"non-hex ending", "$GPTXT,hello*ZZ", false},
+      {"empty", "", false},
+      {"doubled dollar is XORed in", "$" + WithChecksum("GPGSA,A,1,,,,,,,,,,,,,,,"), false},
+      {"8-bit bytes XOR as unsigned", WithChecksum("GPTXT,\xe9t\xe9"), true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ValidateChecksum(c.line), c.passes) << c.legend << ": " << c.line;
+}
+
+TEST(NmeaParser, SplitTakesFiveAddressCharactersAndDataFromTheEighth) {
+  struct Case {
+    std::string line, address, data;
+  } cases[] = {
+      {kMunichGga, "GPGGA", "123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47"},
+      {"$GPGGA", "GPGGA", ""},
+      {"$GP", "GP", ""},
+      {"", "", ""},
+      {"x$GPGGA,1", "$GPGG", ",1"},  // no "$" test: the position alone counts
+      {"$GPGGAX1,2", "GPGGA", "1,2"},
+      {"$GPGGA," + std::string(200, '9'), "GPGGA", std::string(159, '9')},
+  };
+  for (const Case& c : cases) {
+    NmeaSentenceParts parts = SplitSentence(c.line);
+    EXPECT_EQ(parts.address, c.address) << c.line;
+    EXPECT_EQ(parts.data, c.data) << c.line;
+  }
+}
+
+TEST(NmeaParser, ExtractFieldCases) {
+  struct Case {
+    const char* data;
+    int index;
+    size_t capacity;
+    bool result;
+    const char* text;
+  } cases[] = {
+      {"a,bc,,d*1F", 1, 25, true, "bc"},
+      {"a,bc,,d*1F", 2, 25, false, ""},
+      {"a,bc,,d*1F", 3, 25, true, "d"},
+      {"a,bc,,d*1F", 4, 25, false, ""},  // no fourth comma: the field does not exist
+      {"a,*1F", 1, 25, false, ""},       // begins with the asterisk: empty
+      {"a,", 1, 25, false, ""},          // nothing after the last comma
+      {"", 0, 25, false, ""},
+      {"*1F,x", 1, 25, true, "x"},  // commas after the asterisk still count
+      {"12345678901234567890123456789,x", 0, 25, true, "123456789012345678901234"},
+      {"abcdef", 0, 4, true, "abc"},
+      {"abcdef", 0, 1, true, ""},
+  };
+  for (const Case& c : cases) {
+    char out[64];
+    std::memset(out, 'Z', sizeof out);
+    EXPECT_EQ(CNMEAParser::ExtractField(c.data, c.index, out, c.capacity), c.result) << c.data << " #" << c.index;
+    EXPECT_STREQ(out, c.text) << c.data << " #" << c.index;
+  }
+}
+
+TEST(NmeaParser, MunichGgaInEveryHemisphere) {
+  for (auto [ns, ew, lat, lon] : {std::tuple{"N", "E", kMunichLat, kMunichLon}, {"S", "W", -kMunichLat, -kMunichLon},
+                                  {"S", "E", -kMunichLat, kMunichLon}, {"N", "W", kMunichLat, -kMunichLon}}) {
+    CNMEAParser p;
+    std::string line =
+        WithChecksum(std::string("GPGGA,123519,4807.038,") + ns + ",01131.000," + ew + ",1,08,0.9,545.4,M,46.9,M,,");
+    ASSERT_TRUE(Feed(p, line)) << line;
+    const GpsFix& f = p.Fix();
+    EXPECT_EQ(f.utcHour * 10000 + f.utcMinute * 100 + f.utcSecond, 123519);
+    EXPECT_NEAR(f.latitude, lat, 1e-12) << line;
+    EXPECT_NEAR(f.longitude, lon, 1e-12) << line;
+    EXPECT_DOUBLE_EQ(f.altitude, 545.4);
+    EXPECT_EQ(p.Gga().fixQuality, 1);
+    EXPECT_EQ(p.Gga().satellitesInUse, 8);
+  }
+}
+
+// Sentences fed in order, then one value read back, each with its reason.
+struct StateCase {
+  const char* legend;
+  std::vector<std::string> bodies;
+  std::function<double(const CNMEAParser&)> value;
+  double expected;
+};
+
+TEST(NmeaParser, WhatEachSentenceLeavesBehind) {
+  const std::string gga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
+  const std::string rmc = "GPRMC,225446,A,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E";
+  const StateCase cases[] = {
+      {"empty GGA position keeps the fix", {gga, "GPGGA,,,S,,W,,,,,M,,M,,"}, [](auto& p) { return p.Fix().latitude; },
+       kMunichLat},
+      {"empty GGA time keeps it", {gga, "GPGGA,,,,,,,,,,M,,M,,"}, [](auto& p) { return p.Fix().utcSecond; }, 19},
+      {"empty GGA altitude keeps it", {gga, "GPGGA,,,,,,,,,,M,,M,,"}, [](auto& p) { return p.Fix().altitude; }, 545.4},
+      {"GGA quality is the first digit", {"GPGGA,,,,,,2x,,,,,,,,"}, [](auto& p) { return p.Gga().fixQuality; }, 2},
+      {"GGA satellites from two characters", {"GPGGA,,,,,,,123,,,,,,,"},
+       [](auto& p) { return p.Gga().satellitesInUse; }, 12},
+      {"a coordinate shorter than its degrees", {"GPGGA,1,4,N,7,E,,,,,,,,,"}, [](auto& p) { return p.Fix().latitude; },
+       4.0},
+      {"a coordinate is cut to 24 characters", {"GPGGA,0,4807.0380000000000000000099,N,,,,,,,,,,,"},
+       [](auto& p) { return p.Fix().latitude; }, kMunichLat},
+      {"GGA altitude as atof reads it", {"GPGGA,,,,,,,,,-12.5e1,M,,M,,"}, [](auto& p) { return p.Fix().altitude; },
+       -125.0},
+      {"RMC does not move the fix", {gga, rmc}, [](auto& p) { return p.Fix().latitude; }, kMunichLat},
+      {"RMC does not set the fix's time", {gga, rmc}, [](auto& p) { return p.Fix().utcHour; }, 12},
+      {"GGA does not change speed", {rmc, gga}, [](auto& p) { return p.Fix().speedKnots; }, 0.5},
+      {"RMC course", {rmc}, [](auto& p) { return p.Fix().courseDegrees; }, 54.7},
+      {"RMC keeps its own position", {rmc}, [](auto& p) { return p.Rmc().longitude; }, -(123.0 + 11.12 / 60.0)},
+      {"RMC year 94 is 2094", {rmc}, [](auto& p) { return p.Rmc().year; }, 2094},
+      {"RMC date 230394 is 2094 too", {"GPRMC,,A,,,,,,,230394,,"}, [](auto& p) { return p.Rmc().year; }, 2094},
+      {"RMC east variation", {rmc}, [](auto& p) { return p.Rmc().magneticVariation; }, 20.3},
+      {"RMC west variation", {"GPRMC,,A,,,,,,,,3.5,W"}, [](auto& p) { return p.Rmc().magneticVariation; }, -3.5},
+      {"empty RMC speed is 0", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Fix().speedKnots; }, 0.0},
+      {"empty RMC course is 0", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Fix().courseDegrees; }, 0.0},
+      {"empty RMC status is V", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().status; }, 'V'},
+      {"empty RMC date keeps the date", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().day; }, 19},
+      {"empty RMC time keeps the time", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().minute; }, 54},
+      {"GN talker is not parsed", {"GNRMC,1,A,,,,,9.9,,,,"}, [](auto& p) { return p.Fix().speedKnots; }, 0.0},
+      {"GN talker is counted", {"GNRMC,1,A,,,,,9.9,,,,", "GNGGA,1"}, [](auto& p) { return p.SentenceCount(); }, 2},
+      {"the address is case-sensitive", {"gpgga,123519,4807.038,N,,,,,,,,,,,"},
+       [](auto& p) { return p.Gga().count; }, 0},
+      {"GLL has no handler", {"GPGLL,4916.45,N,12311.12,W,225444,A"}, [](auto& p) { return p.Fix().latitude; }, 0.0},
+      {"RMB waypoint cut to 24", {"GPRMB,A,,,,WAYPOINT-WITH-A-VERY-LONG-NAME,,,,,,,,"},
+       [](auto& p) { return std::strlen(p.Rmb().destinationWaypoint); }, 24},
+      {"RMB destination south", {"GPRMB,A,0.66,L,003,004,4917.24,S,12309.57,W,1.3,52.5,0.5,V"},
+       [](auto& p) { return p.Rmb().destinationLatitude; }, -(49.0 + 17.24 / 60.0)},
+      {"empty RMB steer is ?", {"GPRMB,A,0.66,L,,,,,,,,,,", "GPRMB,,,,,,,,,,,,,"},
+       [](auto& p) { return p.Rmb().directionToSteer; }, '?'},
+      {"empty RMB range is 0", {"GPRMB,A,,,,,,,,,1.3,,,", "GPRMB,,,,,,,,,,,,,"},
+       [](auto& p) { return p.Rmb().rangeToDestination; }, 0.0},
+      {"empty RMB position keeps it", {"GPRMB,A,,,,,4917.24,N,,,,,,", "GPRMB,,,,,,,,,,,,,"},
+       [](auto& p) { return p.Rmb().destinationLatitude; }, 49.0 + 17.24 / 60.0},
+      {"ZDA date", {"GPZDA,201530.00,04,07,2002,05,30"}, [](auto& p) { return p.Zda().year; }, 2002},
+      {"empty ZDA year is 1", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
+       [](auto& p) { return p.Zda().year; }, 1},
+      {"empty ZDA zone is 0", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
+       [](auto& p) { return p.Zda().localZoneHours; }, 0},
+      {"empty ZDA time keeps it", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
+       [](auto& p) { return p.Zda().minute; }, 15},
+      {"ZDA is not the fix's time", {"GPZDA,201530.00,04,07,2002,05,30"}, [](auto& p) { return p.Fix().utcHour; }, 0},
+  };
+  for (const StateCase& c : cases) {
+    CNMEAParser p;
+    for (const std::string& body : c.bodies) ASSERT_TRUE(Feed(p, WithChecksum(body))) << body;
+    EXPECT_NEAR(c.value(p), c.expected, 1e-9) << c.legend;
+  }
+}
+
+TEST(NmeaParser, FailedChecksumChangesNothingAndResetRestoresStartValues) {
+  CNMEAParser p;
+  EXPECT_FALSE(Feed(p, "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48"));
+  EXPECT_EQ(p.Fix().latitude, 0.0);
+  EXPECT_EQ(p.SentenceCount(), 0u);
+  for (const char* body : {"GPGSA,A,3,04,05,09,,,,,,,,,,1.8,0.9,1.5", "GPRMB,A,0.66,L,003,004,,,,,1.3,52.5,0.5,A",
+                           "GPRMC,123519,A,,,,,022.4,084.4,230394,003.1,W", "GPZDA,201530.00,04,07,2002,00,00"}) {
+    ASSERT_TRUE(Feed(p, WithChecksum(body)));
+  }
+  ASSERT_TRUE(Feed(p, kMunichGga));
+  p.ResetState();
+  EXPECT_EQ(p.SentenceCount(), 0u);
+  EXPECT_EQ(p.Fix().latitude, 0.0);
+  EXPECT_EQ(p.Fix().speedKnots, 0.0);
+  EXPECT_EQ(p.Gga().count, 0u);
+  EXPECT_EQ(p.Gsa().mode, 'M');
+  EXPECT_EQ(p.Gsa().fixMode, 1);
+  EXPECT_EQ(p.Rmb().dataStatus, 'V');
+  EXPECT_EQ(p.Rmb().directionToSteer, '?');
+  EXPECT_EQ(p.Rmb().arrivalStatus, 'V');
+  EXPECT_EQ(p.Rmc().status, 'V');
+  EXPECT_EQ(p.Rmc().day * 10000 + p.Rmc().month * 1000 + p.Rmc().year, 13000);  // 1, 1, 2000
+  EXPECT_EQ(p.Zda().day * 10000 + p.Zda().month * 1000 + p.Zda().year, 13000);
+}
+
+TEST(NmeaParser, VerticalSpeedWithinTheHourOnly) {
+  CNMEAParser p;
+  auto gga = [&p](const char* time, const char* altitude) {
+    ASSERT_TRUE(Feed(p, WithChecksum(std::string("GPGGA,") + time + ",4807.038,N,01131.000,E,1,08,0.9," + altitude +
+                                     ",M,,M,,")));
+  };
+  gga("105900", "100.0");
+  gga("105930", "110.0");
+  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, 20.0);
+  gga("110000", "200.0");  // the turn of the hour: t falls to 0, the last value stays
+  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, 20.0);
+  gga("110000", "150.0");  // the same second again gives none either
+  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, 20.0);
+  gga("110006", "149.0");  // and the next counts from it
+  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, -10.0);
+}
+
+TEST(NmeaParser, GsaAndGsvMarkTheSatellitesInTheSolution) {
+  CNMEAParser p;
+  ASSERT_TRUE(Feed(p, WithChecksum("GPGSA,A,3,04,05,,09,12,,,,,,,110,2.5,1.3,2.1")));
+  const uint16_t used[12] = {4, 5, 0, 9, 12, 0, 0, 0, 0, 0, 0, 11};  // a 3-digit PRN keeps two digits
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(p.Gsa().usedSatellites[i], used[i]) << i;
+  EXPECT_DOUBLE_EQ(p.Gsa().vdop, 2.1);
+  EXPECT_TRUE(p.IsSatelliteUsed(11));
+  EXPECT_FALSE(p.IsSatelliteUsed(0));  // empty slots are not satellite 0
+  EXPECT_FALSE(p.IsSatelliteUsed(110));
+
+  ASSERT_TRUE(Feed(p, WithChecksum("GPGSV,2,2,08,09,41,047,36,14,32,311,26,04,08,109,,15,09,229,")));
+  EXPECT_EQ(p.Gsv().satellitesInView, 8);
+  const CNMEAParser::SatelliteEntry& a = p.Gsv().satellites[4];  // message 2 fills slots 4..7
+  EXPECT_EQ(a.identifier * 1000000 + a.elevation * 10000 + a.azimuth * 100 + a.signalToNoise, 9414736);
+  EXPECT_TRUE(a.usedInSolution);
+  EXPECT_FALSE(p.Gsv().satellites[5].usedInSolution);
+  EXPECT_TRUE(p.Gsv().satellites[6].usedInSolution);
+  EXPECT_EQ(p.Gsv().satellites[6].signalToNoise, 0);
+  ASSERT_TRUE(Feed(p, WithChecksum("GPGSV,2,2,05,22,62,272,20")));  // a short message clears what it lacks
+  EXPECT_EQ(p.Gsv().satellites[5].identifier, 0);
+
+  // Empty GSA fields: slots 0, DOPs 0.0, mode and fix mode unchanged.
+  ASSERT_TRUE(Feed(p, "$GPGSA,A,1,,,,*32"));
+  EXPECT_EQ(p.Gsa().fixMode, 1);
+  EXPECT_EQ(p.Gsa().pdop, 0.0);
+  ASSERT_TRUE(Feed(p, WithChecksum("GPGSA,,,,,,")));
+  EXPECT_EQ(p.Gsa().mode, 'A');
+  EXPECT_EQ(p.Gsa().fixMode, 1);
+  EXPECT_FALSE(p.IsSatelliteUsed(9));
+}
+
+TEST(NmeaParser, GsvOutOfRangeMessageNumbersAreDropped) {
+  for (const char* body : {"GPGSV,9,1,08,09,41,047,36", "GPGSV,0,1,08,09,41,047,36", "GPGSV,3,0,08,09,41,047,36",
+                           "GPGSV,3,10,08,09,41,047,36", "GPGSV,,1,08,09,41,047,36", "GPGSV,3,,08,09,41,047,36",
+                           "GPGSV,-1,1,08,09,41,047,36"}) {
+    CNMEAParser p;
+    ASSERT_TRUE(Feed(p, WithChecksum(body)));
+    EXPECT_EQ(p.Gsv().count, 0u) << body;
+    EXPECT_EQ(p.Gsv().satellitesInView, 0) << body;
+    EXPECT_EQ(p.SentenceCount(), 1u) << body;
+  }
+  // Message 9 of 8 is still inside the 36-entry table: its last four slots.
+  CNMEAParser p;
+  ASSERT_TRUE(Feed(p, WithChecksum("GPGSV,8,9,36,01,02,003,04,05,06,007,08,09,10,011,12,13,14,015,16")));
+  EXPECT_EQ(p.Gsv().satellites[32].identifier, 1);
+  EXPECT_EQ(p.Gsv().satellites[35].signalToNoise, 16);
+}
+
+}  // namespace
+}  // namespace rovex

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/memory_settings_store.h"
+#include "platform/services.h"
+#include "settings/settings_reset.h"
+#include "support/fake_canvas_factory.h"
+#include "support/fake_clipboard.h"
+#include "support/fake_clock.h"
+#include "support/fake_prompt.h"
+#include "support/fake_serial_port.h"
+#include "support/fake_view_host.h"
+#include "support/recording_canvas.h"
+#include "support/recording_poster.h"
+#include "system/rovex_system.h"
+
+// A running system on default settings with a recording window, for the view tests.
+
+namespace rovex::testing {
+
+struct SystemFixture {
+  MemorySettingsStore store;
+  FakePrompt prompt;
+  FakeCanvasFactory canvasFactory;
+  RecordingPoster poster;
+  FakeSerialPorts ports;
+  FakeClock clock{FakeClock::Utc(2024, 5, 17, 12, 0, 0)};
+  FakeClipboard clipboard;
+  FakeViewHost host;
+  RecordingCanvas canvas{800, 600};
+  std::unique_ptr<RovexSystem> system;
+
+  explicit SystemFixture(bool defaults = true) {
+    if (defaults) {
+      SettingsReset(store, prompt, "/data").CheckRegistry(false);
+      prompt.shown.clear();
+    }
+  }
+
+  RovexSystem& Start() {
+    Services services;
+    services.store = &store;
+    services.prompt = &prompt;
+    services.canvas = &canvasFactory;
+    services.poster = &poster;
+    services.serialPorts = &ports;
+    services.clock = &clock;
+    services.clipboard = &clipboard;
+    system = std::make_unique<RovexSystem>(services, host);
+    host.onRepaint = [this] { system->DrawingPass(canvas); };
+    return *system;
+  }
+};
+
+}  // namespace rovex::testing
