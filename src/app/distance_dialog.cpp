@@ -14,8 +14,7 @@
 
 namespace rovex {
 
-CDistanceDlg::CDistanceDlg(CDlgDistance& model, std::function<void(double, double)> storeLocation, QWidget* parent)
-    : QDialog(parent), m_model(model), m_storeLocation(std::move(storeLocation)) {
+CDistanceDlg::CDistanceDlg(CDlgDistance& model, QWidget* parent) : QDialog(parent), m_model(model) {
   setWindowTitle(QStringLiteral("Distance to a location"));
   auto* grid = new QGridLayout;
   const char* labels[5] = {"&Latitude 1", "L&ongitude 1", "La&titude 2", "Lo&ngitude 2", "&Distance"};
@@ -46,7 +45,6 @@ void CDistanceDlg::Calculate() {
   m_model.m_longitude2 = ToSystemText(m_edits[3]->text());
   m_model.OnCalculate();
   m_edits[4]->setText(FromSystemText(m_model.m_result));
-  if (m_storeLocation) m_storeLocation(CAtof(m_model.m_latitude2.c_str()), CAtof(m_model.m_longitude2.c_str()));
 }
 
 }  // namespace rovex

@@ -16,12 +16,11 @@ class CDlgDistance;
 class CDistanceDlg final : public QDialog {
   Q_OBJECT
  public:
-  CDistanceDlg(CDlgDistance& model, std::function<void(double, double)> storeLocation, QWidget* parent = nullptr);
+  explicit CDistanceDlg(CDlgDistance& model, QWidget* parent = nullptr);
   void Calculate();
 
  private:
   CDlgDistance& m_model;
-  std::function<void(double, double)> m_storeLocation;
   QLineEdit* m_edits[5];
 };
 

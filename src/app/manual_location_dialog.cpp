@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "qtplatform/qt_user_prompt.h"
-#include "system/dlg_manual_location.h"
+#include "gps/dlg_manual_location.h"
 
 namespace rovex {
 

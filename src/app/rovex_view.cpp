@@ -7,16 +7,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/colours_dialog.h"
-#include "app/com_settings_window.h"
-#include "app/distance_dialog.h"
 #include "app/main_frame.h"
-#include "app/manual_location_dialog.h"
-#include "app/near_camera_list_window.h"
-#include "app/option_dialogs.h"
-#include "app/passed_camera_list_window.h"
-#include "app/replay_dialog.h"
-#include "app/send_log_window.h"
+#include "app/qt_key_press.h"
 #include "qtplatform/qt_canvas.h"
 #include "qtplatform/qt_user_prompt.h"
 
@@ -56,54 +48,7 @@ void CROVEXView::Invalidate() {
   });
 }
 
-bool CROVEXView::RunManualLocationDialog(CDlgManualLocation& model) {
-  CManualLocationDlg dialog(model, this);
-  return dialog.exec() == QDialog::Accepted;
-}
-
-bool CROVEXView::RunDistanceDialog(CDlgDistance& model) {
-  CDistanceDlg dialog(
-      model, [this](double latitude, double longitude) { m_system->SetStoredLocation(latitude, longitude); }, this);
-  return dialog.exec() == QDialog::Accepted;
-}
-
-bool CROVEXView::RunReplayDialog(CDlgReplay& model) {
-  CReplayDlg dialog(model, this);
-  return dialog.exec() == QDialog::Accepted;
-}
-
-bool CROVEXView::RunOptionDialog(OptionDialog which, RegistrySettings& settings) {
-  std::unique_ptr<QDialog> dialog;
-  switch (which) {
-    case OptionDialog::Speed: dialog = std::make_unique<CSpeedSetup>(settings, this); break;
-    case OptionDialog::TimeZone: dialog = std::make_unique<CDlg_Timezone>(settings, this); break;
-    case OptionDialog::Tracking: dialog = std::make_unique<CDlgTrackingOptions>(settings, this); break;
-    case OptionDialog::MapScale: dialog = std::make_unique<CMapScale>(settings, this); break;
-    case OptionDialog::Colours: dialog = std::make_unique<CDLG_Colours>(settings, this); break;
-    case OptionDialog::Specs: dialog = std::make_unique<CDlg_SpecsAverageSpeed>(settings, this); break;
-  }
-  return dialog->exec() == QDialog::Accepted;
-}
-
-bool CROVEXView::RunComSettingsDialog(CComSettingsDlg& model) {
-  ComSettingsWindow dialog(model, this);
-  return dialog.exec() == QDialog::Accepted;
-}
-
-void CROVEXView::RunSendLogDialog(CDlg_Send_Log& model) {
-  SendLogWindow dialog(model, this);
-  dialog.exec();
-}
-
-void CROVEXView::RunNearCameraListDialog(const CameraTable& table) {
-  NearCameraListWindow dialog(table, this);
-  dialog.exec();
-}
-
-void CROVEXView::RunPassedCameraListDialog(PassedCameraList& model) {
-  PassedCameraListWindow dialog(model, this);
-  dialog.exec();
-}
+bool CROVEXView::RunDialog(const DialogRequest& request) { return m_dialogs.Run(request, this); }
 
 void CROVEXView::RunDrawingPass() {
   if (!m_system) return;
@@ -149,6 +94,11 @@ void CROVEXView::showEvent(QShowEvent* event) {
 }
 
 void CROVEXView::keyPressEvent(QKeyEvent* event) {
+  // A view's own keys (the atlas's arrows) come before the accelerators.
+  if (const int key = ToKeyPress(*event).virtualKey; key != 0 && m_system && m_system->OnKeyDown(key)) {
+    event->accept();
+    return;
+  }
   if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->TranslateAccelerator(event)) {
     event->accept();
     return;

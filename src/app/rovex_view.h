@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/dialog_table.h"
 #include "platform/services.h"
 #include "qtplatform/qt_message_poster.h"
 #include "system/rovex_system.h"
@@ -34,14 +35,7 @@ class CROVEXView final : public QWidget, public ViewHost {
   void SetTitle(const std::string& title) override;
   void Repaint() override;
   void Invalidate() override;
-  bool RunManualLocationDialog(CDlgManualLocation& model) override;
-  bool RunDistanceDialog(CDlgDistance& model) override;
-  bool RunReplayDialog(CDlgReplay& model) override;
-  bool RunOptionDialog(OptionDialog which, RegistrySettings& settings) override;
-  bool RunComSettingsDialog(CComSettingsDlg& model) override;
-  void RunSendLogDialog(CDlg_Send_Log& model) override;
-  void RunNearCameraListDialog(const CameraTable& table) override;
-  void RunPassedCameraListDialog(PassedCameraList& model) override;
+  bool RunDialog(const DialogRequest& request) override;
 
   // One drawing pass onto the picture now.
   void RunDrawingPass();
@@ -62,6 +56,7 @@ class CROVEXView final : public QWidget, public ViewHost {
  private:
   Services m_services;
   QtMessagePoster m_poster;
+  DialogTable m_dialogs = RovexDialogs();
   std::unique_ptr<RovexSystem> m_system;
   QImage m_picture;
   bool m_passQueued = false;

@@ -9,6 +9,7 @@
 #include "app/rovex_app.h"
 #include "app/rovex_view.h"
 #include "platform/logging_prompt.h"
+#include "system/command_ids.h"
 #include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
@@ -102,7 +103,7 @@ int RunSnapshot(const SnapshotOptions& options) {
 
   RovexSystem& system = view.System();
   if (options.mode != 0) system.SwitchToMode(options.mode);
-  if (options.ondraw) system.DoAnOndraw();
+  if (options.ondraw) system.RunCommand(cmd::kDoAnOndraw);
   if (!options.replayLog.empty()) {
     std::string error;
     if (!system.ReplayLogNow(options.replayLog, options.lines, &error)) {

@@ -71,9 +71,7 @@ CameraDatabase::LoadResult CameraDatabase::LoadCameraList(const GpsFix& fix, dou
   FlagScope loading(m_loading);
 
   m_list.emplace();  // an empty list allocates nothing, so starting one cannot fail
-  LoadResult result = Read(fix, radius, excludeOn ? m_exclusions : nullptr, &*m_list);
-  if (result == LoadResult::Loaded) m_reloadCounter = 0;
-  return result;
+  return Read(fix, radius, excludeOn ? m_exclusions : nullptr, &*m_list);
 }
 
 CameraDatabase::LoadResult CameraDatabase::LoadCamerasAround(double latitude, double longitude, double radius,

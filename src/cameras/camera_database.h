@@ -58,10 +58,6 @@ class CameraDatabase {
   const std::vector<CameraRecord>* List() const { return m_list ? &*m_list : nullptr; }
   bool Loading() const { return m_loading; }
 
-  // Sentences handled since the last complete load (starts high so that the
-  // first sentence with a fix loads).
-  int ReloadCounter() const { return m_reloadCounter; }
-  void SetReloadCounter(int value) { m_reloadCounter = value; }
 
   // Called with each load that starts: whatever points into the list lets go.
   void SetOnListReplaced(std::function<void()> callback) { m_onListReplaced = std::move(callback); }
@@ -78,7 +74,6 @@ class CameraDatabase {
   std::function<void()> m_onListReplaced;
   std::optional<std::vector<CameraRecord>> m_list;
   bool m_loading = false;
-  int m_reloadCounter = 10000;
   CameraIndex m_index;
 };
 

@@ -21,26 +21,16 @@ namespace rovex {
 
 class CameraSteps final : public PipelineSteps {
  public:
+  // mapRadius is the owner's map radius in metres, read at every rebuild;
   // stopGps is the Run menu's Stop, used after a camera file failure.
-  CameraSteps(RegistrySettings& settings, UserPrompt* prompt, VoiceOutput* voice, std::function<void()> stopGps);
+  CameraSteps(RegistrySettings& settings, UserPrompt* prompt, VoiceOutput* voice, const double& mapRadius,
+              std::function<void()> stopGps);
 
   // PipelineSteps.
   bool ListBeingRebuilt() const override { return m_cameras.Loading(); }
   bool RebuildLists(const GpsFix& fix) override;
   void UpdateForFix(const GpsFix& fix) override;
 
-  // The whole camera step with the database's own reload counter, for a caller
-  // that keeps no refresh counter of its own.
-  void CameraStep(const GpsFix& fix);
-
-  // The view's copy of MapScale, in metres: the radius of every rebuild.
-  double MapRadius() const { return m_mapRadius; }
-  void SetMapRadius(double metres) { m_mapRadius = metres; }
-  void ReadMapRadius();
-
-  // Rebuilds the points-of-interest list before the cameras, when the POI view
-  // wants it (the callback decides); given the map radius.
-  void SetPoiRebuild(std::function<void(double)> rebuild) { m_poiRebuild = std::move(rebuild); }
   void SetExclusions(const CameraExcludeList* exclusions) { m_cameras.SetExclusions(exclusions); }
 
   // The Q key and the Space key.
@@ -56,13 +46,11 @@ class CameraSteps final : public PipelineSteps {
   CameraVoice& Voice() { return m_voice; }
 
  private:
-  RegistrySettings& m_settings;
   CameraDatabase m_cameras;
   CameraVoice m_voice;
   CameraWarning m_warning;
   SpecsZone m_specs;
-  std::function<void(double)> m_poiRebuild;
-  double m_mapRadius = 4000.0;
+  const double& m_mapRadius;
 };
 
 }  // namespace rovex

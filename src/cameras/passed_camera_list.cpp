@@ -59,7 +59,7 @@ PassedCameraList::PassedCameraList(RegistrySettings& settings, UserPrompt* promp
       m_prompt(prompt),
       m_cameras(cameras),
       m_clipboard(clipboard),
-      m_speedUnit(settings.ReadSpeedUnits()) {
+      m_speedUnit(SpeedUnitFromSetting(settings.ReadSpeedUnits())) {
   m_entries.push_back({});
   m_table.columns = {{"Distance", 100}, {"CamType", 150}, {"Line no.", 100}, {"Speed", 100}};
 }
@@ -77,7 +77,7 @@ void PassedCameraList::ReadRmc(const std::vector<std::string_view>& fields) {
   std::string_view knotsText = Field(fields, 8);
   if (knotsText.empty()) return;
   double knots = Atof(knotsText);
-  m_logSpeed = m_speedUnit == 1 ? knots * 1.852 : m_speedUnit == 2 ? knots : knots * 1.15077945;
+  m_logSpeed = KnotsIn(m_speedUnit, knots);
 }
 
 bool PassedCameraList::ReadGga(const std::vector<std::string_view>& fields, int* reloadCounter, double farthest) {
@@ -129,9 +129,8 @@ bool PassedCameraList::Shown(const Entry& entry) const {
 }
 
 std::string PassedCameraList::SpeedText(double speed, const char* prefix) const {
-  const char* format = m_speedUnit == 1 ? "%s%.0f kph" : m_speedUnit == 2 ? "%s%.0f knots" : "%s%.0f mph";
   char text[400];
-  std::snprintf(text, sizeof text, format, prefix, speed);
+  std::snprintf(text, sizeof text, "%s%.0f %s", prefix, speed, SpeedUnitName(m_speedUnit));
   return text;
 }
 

@@ -7,6 +7,7 @@
 #include "cameras/camera_database.h"
 #include "cameras/camera_record.h"
 #include "cameras/camera_table.h"
+#include "nmea/speed_units.h"
 #include "platform/clipboard.h"
 #include "platform/user_prompt.h"
 #include "settings/registry_settings.h"
@@ -62,7 +63,7 @@ class PassedCameraList {
   UserPrompt* m_prompt;
   CameraDatabase& m_cameras;
   Clipboard* m_clipboard;
-  uint32_t m_speedUnit;
+  SpeedUnit m_speedUnit;
   double m_nearest = 300.0;  // N as processed, for the rows shown
   double m_logLatitude = 0.0;
   double m_logLongitude = 0.0;

@@ -6,6 +6,7 @@
 #include "cameras/distance_to_camera.h"
 #include "nmea/c_number.h"
 #include "nmea/distance.h"
+#include "nmea/speed_units.h"
 
 namespace rovex {
 namespace {
@@ -100,17 +101,13 @@ void SpecsZone::ShowAverage(double now, bool tripForm) {
   }
   double metresPerHour = m_tripDistance * 3600.0 / elapsed;
   char text[160];
-  switch (m_settings.ReadSpeedUnits()) {
-    case 1:
-      std::snprintf(text, sizeof text, "Average speed %.0f kph", metresPerHour * 0.001);
-      break;
-    case 2:
-      std::snprintf(text, sizeof text, "Average speed %.0f knots", metresPerHour * 0.000539956803);
-      break;
-    default:
-      std::snprintf(text, sizeof text, tripForm ? "Trip T %.0f, D %.0f, Av %.0f mph" : "T %.0f, D %.0f, Av %.0f mph",
-                    elapsed, m_tripDistance, metresPerHour * 0.000621371192);
-      break;
+  const SpeedUnit unit = SpeedUnitFromSetting(m_settings.ReadSpeedUnits());
+  const double average = MetresPerHourIn(unit, metresPerHour);
+  if (unit == SpeedUnit::Mph) {
+    std::snprintf(text, sizeof text, tripForm ? "Trip T %.0f, D %.0f, Av %.0f mph" : "T %.0f, D %.0f, Av %.0f mph",
+                  elapsed, m_tripDistance, average);
+  } else {
+    std::snprintf(text, sizeof text, "Average speed %.0f %s", average, SpeedUnitName(unit));
   }
   m_specsLine = text;
 }

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,9 +10,10 @@
 #include "cameras/camera_steps.h"
 #include "cli/cli_command.h"
 #include "cli/console_prompt.h"
-#include "nmea/nmea_log_line_reader.h"
+#include "gps/log_replay.h"
 #include "gps/sentence_mailbox.h"
 #include "gps/sentence_pipeline.h"
+#include "nmea/speed_units.h"
 #include "platform/data_root.h"
 #include "platform/file_settings_store.h"
 #include "platform/memory_settings_store.h"
@@ -81,10 +83,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options) {
       options->radius = metres;
     } else if (a == "--units") {
       if (!value(&v)) return false;
-      if (v == "mph") options->units = 0;
-      else if (v == "kph") options->units = 1;
-      else if (v == "knots") options->units = 2;
-      else return false;
+      std::optional<SpeedUnit> unit = SpeedUnitFromName(v);
+      if (!unit) return false;
+      options->units = static_cast<int>(*unit);
     } else if (a == "--specs") {
       if (!value(&v)) return false;
       if (v == "on") options->specs = 1;
@@ -130,12 +131,6 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx) {
                  std::strerror(errno));
     return 1;
   }
-  std::FILE* log = std::fopen(options.log.c_str(), "r");
-  if (!log) {
-    std::fprintf(ctx.err, "rovex-cli: can't open the log file %s: %s\n", options.log.c_str(), std::strerror(errno));
-    return 1;
-  }
-
   MemorySettingsStore store;
   PrepareSettings(options, &store, ctx);
   RegistrySettings settings(store, nullptr);
@@ -143,40 +138,63 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx) {
 
   ReplayPosition at;
   PrintingVoice voice(ctx.out, at);
+  const double mapRadius = settings.ReadMapScale();
   // Stopping GPS input means nothing to a replay; a camera file failure is told on standard error.
-  CameraSteps steps(settings, &prompt, &voice, [] {});
+  CameraSteps steps(settings, &prompt, &voice, mapRadius, [] {});
   SentenceMailbox mailbox;
   SentencePipeline pipeline(mailbox, steps);
   at.fix = &pipeline.Fix();
+
+  LogReplay replay;
+  std::string message;
+  if (!replay.Open(options.log, &message)) {
+    std::fprintf(ctx.err, "rovex-cli: can't open the log file %s: %s\n", options.log.c_str(), std::strerror(errno));
+    return 1;
+  }
   pipeline.SetRefreshCounter(SentencePipeline::kRefreshReplay);
 
-  // The replay's order: each line is drawn (and so parsed) first, then the
-  // per-sentence pipeline runs, also for lines too short to be drawn.
-  std::string distance, specs;
-  NmeaLogLineReader reader(log);
-  std::string_view text;
-  while (reader.Next(&text)) {
-    if (text.empty()) break;  // "Exit on zero length string"
-    at.line = reader.LineNumber();
-    if (text.size() > 2) {
-      mailbox.Overwrite(text);
-      pipeline.DrawingPass(nullptr);
+  // The replay's steps with no window: each line parsed as its drawing pass
+  // would, then the pipeline, then whatever it changed printed.
+  class Printing final : public ReplayTarget {
+   public:
+    Printing(SentenceMailbox& mailbox, SentencePipeline& pipeline, CameraSteps& steps, ReplayPosition& at,
+             const LogReplay& replay, std::FILE* out)
+        : m_mailbox(mailbox), m_pipeline(pipeline), m_steps(steps), m_at(at), m_replay(replay), m_out(out) {}
+    bool PlaceAndDraw(std::string_view line) override {
+      m_at.line = m_replay.LineNumber();
+      m_mailbox.Overwrite(line);
+      m_pipeline.ParseSentence();
+      return true;
     }
-    pipeline.RunPipeline();
-    if (steps.Warning().DistanceLine().view() != distance) {
-      distance = steps.Warning().DistanceLine().str();
-      PrintEvent(ctx.out, at, "distance", distance);
+    bool RunPipeline() override {
+      m_at.line = m_replay.LineNumber();
+      m_pipeline.RunPipeline();
+      if (m_steps.Warning().DistanceLine().view() != m_distance) {
+        m_distance = m_steps.Warning().DistanceLine().str();
+        PrintEvent(m_out, m_at, "distance", m_distance);
+      }
+      if (m_steps.Specs().SpecsLine().view() != m_specs) {
+        m_specs = m_steps.Specs().SpecsLine().str();
+        PrintEvent(m_out, m_at, "specs", m_specs);
+      }
+      return true;
     }
-    if (steps.Specs().SpecsLine().view() != specs) {
-      specs = steps.Specs().SpecsLine().str();
-      PrintEvent(ctx.out, at, "specs", specs);
-    }
+
+   private:
+    SentenceMailbox& m_mailbox;
+    SentencePipeline& m_pipeline;
+    CameraSteps& m_steps;
+    ReplayPosition& m_at;
+    const LogReplay& m_replay;
+    std::FILE* m_out;
+    std::string m_distance, m_specs;
+  } target(mailbox, pipeline, steps, at, replay, ctx.out);
+
+  LogReplay::Step step;
+  while ((step = replay.PlayNext(target)) == LogReplay::Step::Played) {
   }
-  const bool readFailed = reader.Failed();
-  const int readError = reader.ErrorNumber();
-  std::fclose(log);
-  if (readFailed) {
-    std::fprintf(ctx.err, "rovex-cli: error reading %s: %s\n", options.log.c_str(), std::strerror(readError));
+  if (step == LogReplay::Step::ReadError) {
+    std::fprintf(ctx.err, "rovex-cli: error reading %s: %s\n", options.log.c_str(), std::strerror(replay.ErrorNumber()));
     return 1;
   }
   if (std::fflush(ctx.out) != 0 || std::ferror(ctx.out)) {

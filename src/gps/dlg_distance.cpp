@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "nmea/c_number.h"
 #include "nmea/distance.h"
 
 namespace rovex {
@@ -25,6 +26,7 @@ void CDlgDistance::OnCalculate() {
   double metres = PointDistance(std::atof(m_latitude1.c_str()), std::atof(m_longitude1.c_str()),
                                 std::atof(m_latitude2.c_str()), std::atof(m_longitude2.c_str()));
   m_result = Format("%1.3f km", metres / 1000.0);
+  if (m_storeLocation) m_storeLocation(CAtof(m_latitude2.c_str()), CAtof(m_longitude2.c_str()));
 }
 
 std::string DistanceMessageText(double metres) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "nmea/gps_fix.h"
@@ -21,8 +22,13 @@ class CDlgDistance {
 
   // The first point starts as the current fix.
   void OnInitDialog(const GpsFix& fix);
-  // Reads both points and shows their distance as "%1.3f km".
+  // Reads both points and shows their distance as "%1.3f km"; the second
+  // point becomes the location WM_DISTANCE_TO_LOCATION measures to.
   void OnCalculate();
+  void SetStoreLocation(std::function<void(double, double)> store) { m_storeLocation = std::move(store); }
+
+ private:
+  std::function<void(double, double)> m_storeLocation;
 };
 
 // "Distance \n%f metres\n\n%f Miles" for a distance in metres.

@@ -2,30 +2,41 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
-#include "nmea/nmea_log_line_reader.h"
+#include "gps/log_replay.h"
 
 namespace rovex {
-namespace {
 
-// Whether the file's last byte is a line end (true for an empty file, or one
-// that cannot be looked at from its end); the file is left at its start.
-bool EndsWithLineEnd(std::FILE* file) {
-  if (std::fseek(file, -1, SEEK_END) != 0) {
-    std::rewind(file);
+// The replay thread's side of each line: the user interface thread places and
+// draws it, the thread waits the chosen delay, then the user interface thread
+// runs the pipeline. Both calls give up when the replay is abandoned.
+class GpsReplay::ThreadTarget final : public ReplayTarget {
+ public:
+  ThreadTarget(GpsReplay& replay, int delayMs) : m_replay(replay), m_delayMs(delayMs) {}
+  bool PlaceAndDraw(std::string_view text) override {
+    std::string line(text);
+    if (!m_replay.m_ui.Call(
+            [&] {
+              m_replay.m_mailbox.Overwrite(line);
+              m_replay.m_view.RedrawNow();
+            },
+            &m_replay.m_abandon)) {
+      return false;
+    }
+    m_replay.WaitDelay(m_delayMs);
     return true;
   }
-  int last = std::fgetc(file);
-  std::rewind(file);
-  return last == '\n' || last == '\r' || last == EOF;
-}
+  bool RunPipeline() override {
+    return m_replay.m_ui.Call([&] { m_replay.m_view.RunPipeline(); }, &m_replay.m_abandon);
+  }
 
-}  // namespace
+ private:
+  GpsReplay& m_replay;
+  int m_delayMs;
+};
 
 GpsReplay::~GpsReplay() { Abandon(); }
-
 void GpsReplay::Abandon() {
   m_abandon.store(true);
   m_ui.WakeWaiters();
@@ -91,18 +102,15 @@ void GpsReplay::Run(std::string fileName, int delayMs, bool askFirst) {
     return;
   }
   if (go != MsgResult::Ok) return;
-  int linesSent = 0;
   m_stopRequest.store(false);
 
-  std::FILE* file = std::fopen(fileName.c_str(), "r");
-  if (!file) {
-    tell("Error can't open the log file\n" + fileName);
+  LogReplay replay;
+  std::string message;
+  if (!replay.Open(fileName, &message)) {
+    tell(message);
     return;
   }
-  // A last line without a line end is played, and the replay then ends quietly:
-  // only a read that finds nothing at all after a line end reports completion.
-  bool endsWithLineEnd = EndsWithLineEnd(file);
-  NmeaLogLineReader reader(file);
+  ThreadTarget target(*this, delayMs);
   while (!m_abandon.load()) {
     if (m_stopRequest.exchange(false)) {
       MsgResult answer = MsgResult::No;
@@ -112,31 +120,18 @@ void GpsReplay::Run(std::string fileName, int delayMs, bool askFirst) {
         break;
       }
     }
-    std::string_view text;
-    bool got = reader.Next(&text);
-    if (!got && !endsWithLineEnd) break;
-    if (!got || text.empty()) {
-      char message[120];
-      std::snprintf(message, sizeof message, "Replay complete.\n\nExit on zero length string\nLines sent %d",
-                    linesSent);
-      tell(message);
-      break;
+    const LogReplay::Step step = replay.PlayNext(target);
+    if (step == LogReplay::Step::Played) continue;
+    if (step == LogReplay::Step::EmptyLine) {
+      char text[120];
+      std::snprintf(text, sizeof text, "Replay complete.\n\nExit on zero length string\nLines sent %ld",
+                    replay.LinesSent());
+      tell(text);
+    } else if (step == LogReplay::Step::ReadError) {
+      tell(replay.ErrorMessage());
     }
-    if (text.size() > 2) {
-      std::string line(text);
-      ++linesSent;
-      if (!m_ui.Call([&] {
-            m_mailbox.Overwrite(line);
-            m_view.RedrawNow();
-          },
-          &m_abandon)) {
-        break;
-      }
-      WaitDelay(delayMs);
-    }
-    if (!m_ui.Call([&] { m_view.RunPipeline(); }, &m_abandon)) break;
+    break;
   }
-  std::fclose(file);
 }
 
 }  // namespace rovex

@@ -53,6 +53,7 @@ class GpsReplay {
   void Join();
 
  private:
+  class ThreadTarget;
   void Abandon();
   void Run(std::string fileName, int delayMs, bool askFirst);
   void WaitDelay(int ms);

@@ -31,6 +31,31 @@ void SentencePipeline::RunPipeline() {
   m_steps.UpdateForFix(Fix());
 }
 
+SentencePipeline::Taken SentencePipeline::TakeSentence() {
+  // Pending is decided once: a sentence a reader places during this pass is
+  // left pending for its own WM_GPS_SENTENCE rather than cleared unseen.
+  Taken taken;
+  taken.pending = m_mailbox.TakeForDrawing();
+  const std::string copy(m_mailbox.SharedSentence());
+  bool checksumOk = false;
+  if (taken.pending) {
+    checksumOk = ValidateChecksum(copy);
+    if (checksumOk) {
+      NmeaSentenceParts parts = SplitSentence(copy);
+      m_parser.DispatchSentence(parts.address, parts.data);
+    }
+  }
+  taken.withPanels = m_viewMode != kViewModeTrackEditor && m_viewMode != kViewModeTrekbuddy;
+  // Nothing received yet (an empty first field): nothing to show.
+  if (taken.withPanels && copy.size() >= 2 && (copy[1] == ',' || copy[1] == '*')) {
+    taken.drawable = false;
+    return taken;
+  }
+  if (taken.pending && Fix().speedKnots > 1.0 && m_track) m_track->Add(Fix().latitude, Fix().longitude);
+  if (m_viewMode == kViewModeCamera && taken.pending && !checksumOk) m_mailbox.AppendWhilePending(" Bad");
+  return taken;
+}
+
 SentencePipeline::PassEnd SentencePipeline::DrawingPass(DrawingHooks* hooks) {
   ++m_passes;
   if (m_steps.ListBeingRebuilt()) return PassEnd::Busy;
@@ -38,37 +63,15 @@ SentencePipeline::PassEnd SentencePipeline::DrawingPass(DrawingHooks* hooks) {
     m_fillBackground = false;
     hooks->FillBackground();
   }
-
-  // Pending is decided once: a sentence a reader places during this pass is
-  // left pending for its own WM_GPS_SENTENCE rather than cleared unseen.
-  bool pending = m_mailbox.TakeForDrawing();
-  const std::string copy(m_mailbox.SharedSentence());
-  bool checksumOk = false;
-  if (pending) {
-    checksumOk = ValidateChecksum(copy);
-    if (checksumOk) {
-      NmeaSentenceParts parts = SplitSentence(copy);
-      m_parser.DispatchSentence(parts.address, parts.data);
-    }
+  const Taken taken = TakeSentence();
+  if (taken.drawable && hooks) {
+    if (taken.withPanels) hooks->DrawPanels();
+    hooks->DrawMode(m_viewMode, m_mailbox.SharedSentence(), taken.pending);
   }
-
-  if (m_viewMode != kViewModeTrackEditor && m_viewMode != kViewModeTrekbuddy) {
-    if (copy.size() >= 2 && (copy[1] == ',' || copy[1] == '*')) {
-      // Nothing to show. The slot is released all the same: kept pending, it
-      // would make the reader drop every sentence after it.
-      if (pending) m_mailbox.Release();
-      return PassEnd::NoFirstField;
-    }
-    if (hooks) hooks->DrawPanels();
-  }
-
-  if (pending && Fix().speedKnots > 1.0 && m_track) m_track->Add(Fix().latitude, Fix().longitude);
-
-  if (m_viewMode == kViewModeCamera && pending && !checksumOk) m_mailbox.AppendWhilePending(" Bad");
-  if (hooks) hooks->DrawMode(m_viewMode, m_mailbox.SharedSentence(), pending);
-
-  if (pending) m_mailbox.Release();
-  return PassEnd::Done;
+  // Released even when nothing could be shown: kept pending, it would make
+  // the reader drop every sentence after it.
+  if (taken.pending) m_mailbox.Release();
+  return taken.drawable ? PassEnd::Done : PassEnd::NoFirstField;
 }
 
 void SentencePipeline::OnGpsSentence(const std::function<void()>& redrawNow) {

@@ -77,7 +77,12 @@ class SentencePipeline {
     NoFirstField,  // the sentence has an empty first field: nothing drawn
     Done,
   };
+  // The drawing pass: the sentence taken from the mailbox (checksum, parse,
+  // displayed track), then drawn through the hooks, then the mailbox released.
+  // Without hooks it does the same state work and draws nothing, as a caller
+  // with no window needs.
   PassEnd DrawingPass(DrawingHooks* hooks);
+  PassEnd ParseSentence() { return DrawingPass(nullptr); }
 
   // WM_GPS_SENTENCE: the pipeline, then the drawing pass at once (redrawNow
   // runs the view's paint, which calls DrawingPass). When the window could not
@@ -87,6 +92,14 @@ class SentencePipeline {
   void OnLocationSet();
 
  private:
+  struct Taken {
+    bool pending = false;
+    bool withPanels = true;  // not the track editor or the atlas
+    bool drawable = true;    // something has been received
+  };
+  // The state work of a pass, apart from its drawing.
+  Taken TakeSentence();
+
   SentenceMailbox& m_mailbox;
   PipelineSteps& m_steps;
   CNMEAParser m_parser;

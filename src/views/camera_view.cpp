@@ -8,6 +8,7 @@
 #include "cameras/camera_record.h"
 #include "nmea/c_number.h"
 #include "nmea/distance.h"
+#include "nmea/speed_units.h"
 #include "gps/track_ring.h"
 #include "platform/c_format.h"
 
@@ -94,10 +95,10 @@ bool PanelFits(const PanelRect& r, int windowWidth, int windowHeight) {
 }
 
 std::string VehicleSpeedText(double knots, unsigned speedUnits) {
-  if (speedUnits == 1) return FormatFixed(knots * 1.852, 0) + " kph";
-  if (speedUnits == 2) return FormatFixed(knots, 0) + " knots";
-  if (knots > 0.0) return FormatFixed(knots * 1.15077945, 0) + " mph";
-  return "0 mph";
+  const SpeedUnit unit = SpeedUnitFromSetting(speedUnits);
+  // A car standing still shows a plain 0, never "-0".
+  if (unit == SpeedUnit::Mph && !(knots > 0.0)) return "0 mph";
+  return FormatFixed(KnotsIn(unit, knots), 0) + " " + SpeedUnitName(unit);
 }
 
 std::string TimeText(const GpsFix& fix, int timeZone) {

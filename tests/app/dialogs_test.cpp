@@ -156,7 +156,8 @@ TEST_F(Dialogs, ReplayAndDistanceDialogs) {
     fix.longitude = kLon;
     model.OnInitDialog(fix);
     std::pair<double, double> stored;
-    CDistanceDlg w(model, [&](double la, double lo) { stored = {la, lo}; });
+    model.SetStoreLocation([&](double la, double lo) { stored = {la, lo}; });
+    CDistanceDlg w(model);
     w.show();
     auto* second = w.findChild<QLineEdit*>(QStringLiteral("edit2"));
     ASSERT_NE(second, nullptr);
@@ -319,7 +320,7 @@ TEST(DialogCommands, OptionsMenuOpensTheDialogsAndTheViewTakesTheirValues) {
   frame.MenuAction(cmd::kOptionsSpeed)->trigger();
   EXPECT_EQ(title, "Speed Setup");
   EXPECT_EQ(f.store.Read(kRovexKey, "SpeedUnits").value.number, 2u);
-  EXPECT_EQ(f.View().System().Settings().speedUnits, 2u);
+  EXPECT_EQ(f.View().System().State().speedUnits, 2u);
 
   QTimer::singleShot(0, [&] {
     auto* d = qobject_cast<CDlgTrackingOptions*>(QApplication::activeModalWidget());

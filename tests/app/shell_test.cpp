@@ -138,7 +138,7 @@ TEST(Shell, DrawingPassesRunWhileTheWindowIsHidden) {
   f.Start(false);
   ASSERT_FALSE(f.View().isVisible());
   int before = f.View().DrawingPasses();
-  f.View().System().NextView();
+  f.View().System().RunCommand(cmd::kNextView);
   EXPECT_EQ(f.View().DrawingPasses(), before + 1);
   EXPECT_EQ(f.Frame().windowTitle(), "ROVEX POI View");
 }
@@ -187,7 +187,7 @@ TEST(ShellDrawing, TheSmallWindowDropsTheRightTableTheBottomRowAndTheDistancePan
   f.Start();
   f.Press(Qt::Key_4, "4");
   QApplication::processEvents();
-  f.View().System().DoAnOndraw();
+  f.View().System().RunCommand(cmd::kDoAnOndraw);
   const QImage& picture = f.View().Picture();
   ASSERT_LT(picture.width(), 750);
   ASSERT_LT(picture.height(), 445);

@@ -38,7 +38,7 @@ class SpecsZoneTest : public ::testing::Test {
     std::map<int, std::string> lines;
     for (int t = 0; -1000 + 20 * t <= toMetres; ++t) {
       int metres = -1000 + 20 * t;
-      steps.CameraStep(At(metres, startSeconds + t));
+      Step(At(metres, startSeconds + t));
       lines[metres] = steps.Specs().SpecsLine().str();
     }
     return lines;
@@ -50,7 +50,14 @@ class SpecsZoneTest : public ::testing::Test {
   }
 
   CameraFixture f;
-  CameraSteps steps{f.settings, &f.prompt, &f.voice, [this] { ++f.stops; }};
+  double mapRadius = f.settings.ReadMapScale();
+  CameraSteps steps{f.settings, &f.prompt, &f.voice, mapRadius, [this] { ++f.stops; }};
+  // A sentence's camera work, the list rebuilt every 62nd sentence as the pipeline does.
+  void Step(const GpsFix& fix) {
+    if (sentences++ % 62 == 0) steps.RebuildLists(fix);
+    steps.UpdateForFix(fix);
+  }
+  int sentences = 0;
 };
 
 TEST_F(SpecsZoneTest, ATripStartsAtTheFirstCameraAndRestartsAtTheNext) {
@@ -78,20 +85,20 @@ TEST_F(SpecsZoneTest, TheAverageInEachUnit) {
                         Case{0, "T 60, D 1000, Av 37 mph"}, Case{7, "T 60, D 1000, Av 37 mph"}}) {
     f.settings.WriteNumberSetting("SpeedUnits", c.units);
     steps.Specs().ResetSpecs();
-    steps.CameraStep(At(-100, 100));
-    steps.CameraStep(At(0, 100));
-    steps.CameraStep(At(1000, 160));  // 1000 m in 60 s
+    Step(At(-100, 100));
+    Step(At(0, 100));
+    Step(At(1000, 160));  // 1000 m in 60 s
     EXPECT_EQ(c.text, steps.Specs().SpecsLine().str()) << "units " << c.units;
   }
 }
 
 TEST_F(SpecsZoneTest, NoTimeElapsedOrMidnightShowsNoAverage) {
   // Two fixes in the same second right after the start.
-  steps.CameraStep(At(0, 500));
-  steps.CameraStep(At(20, 500));
+  Step(At(0, 500));
+  Step(At(20, 500));
   EXPECT_EQ("Specs camera, calcs speed cam to cam", steps.Specs().SpecsLine().str());
   EXPECT_EQ(1, SpecsPlayed());
-  steps.CameraStep(At(40, 501));
+  Step(At(40, 501));
   EXPECT_EQ("T 1, D 40, Av 89 mph", steps.Specs().SpecsLine().str());
 
   // A trip across midnight UTC.
@@ -120,11 +127,11 @@ TEST_F(SpecsZoneTest, TheSpaceKeyStartsAndClearsAManualTrip) {
   EXPECT_FALSE(steps.Specs().Started());
 
   f.WriteCameras(testing::CameraLine(North(kBase, 1500), kLon - 0.02, "GATSO"));
-  steps.CameraStep(At(0, 0));
+  Step(At(0, 0));
   steps.SpaceKey(At(0, 0));
   EXPECT_TRUE(steps.Specs().Manual());
   EXPECT_EQ("Specs camera, calcs speed cam to cam", steps.Specs().SpecsLine().str());
-  for (int t = 1; t <= 10; ++t) steps.CameraStep(At(20 * t, t));
+  for (int t = 1; t <= 10; ++t) Step(At(20 * t, t));
   EXPECT_EQ("Trip T 10, D 200, Av 45 mph", steps.Specs().SpecsLine().str())
       << "a manual trip away from any average-speed camera";
   steps.SpaceKey(At(200, 10));
@@ -134,18 +141,18 @@ TEST_F(SpecsZoneTest, TheSpaceKeyStartsAndClearsAManualTrip) {
 }
 
 TEST_F(SpecsZoneTest, LeavingTheMapAreaEndsTheTrip) {
-  steps.CameraStep(At(0, 0));
-  steps.CameraStep(At(20, 1));
+  Step(At(0, 0));
+  Step(At(20, 1));
   ASSERT_TRUE(steps.Specs().Started());
   // 12 km away, beyond the map-area limit (the list is not rebuilt yet).
-  steps.CameraStep(At(-12000, 600));
+  Step(At(-12000, 600));
   EXPECT_FALSE(steps.Specs().Started());
   EXPECT_EQ("", steps.Specs().SpecsLine().str());
   EXPECT_EQ("No cameras are in the map area", steps.Warning().DistanceLine().str());
 }
 
 TEST_F(SpecsZoneTest, NearestAverageSpeedCamera) {
-  steps.CameraStep(At(1500, 0));
+  Step(At(1500, 0));
   EXPECT_NEAR(800.0, steps.Specs().FindNearestSpecsCamera(At(2200, 0)), 1e-3) << "types beginning Specs, any case";
   EXPECT_EQ(-1.0, steps.Specs().FindNearestSpecsCamera(FixAt(0.0, kLon)));
   f.WriteCameras(testing::CameraLine(kBase, kLon, "SPE"));

@@ -2,9 +2,18 @@
 
 #include <functional>
 #include <string>
+#include <typeindex>
 #include <vector>
 
+#include "cameras/camera_table.h"
+#include "cameras/passed_camera_list.h"
+#include "gps/com_settings_dlg.h"
+#include "gps/dlg_distance.h"
+#include "gps/dlg_manual_location.h"
+#include "gps/dlg_replay.h"
+#include "gps/dlg_send_log.h"
 #include "system/view_host.h"
+
 
 // A window for the running system in tests: records titles and repaint
 // requests, and can run a drawing pass on each repaint.
@@ -19,24 +28,29 @@ class FakeViewHost final : public ViewHost {
     if (onRepaint) onRepaint();
   }
   void Invalidate() override { ++invalidates; }
-  bool RunManualLocationDialog(CDlgManualLocation& model) override {
-    return onManualLocation ? onManualLocation(model) : false;
-  }
-  bool RunDistanceDialog(CDlgDistance& model) override { return onDistance ? onDistance(model) : false; }
-  bool RunReplayDialog(CDlgReplay& model) override { return onReplay ? onReplay(model) : false; }
-  bool RunOptionDialog(OptionDialog which, RegistrySettings& settings) override {
-    optionDialogs.push_back(which);
-    return onOption ? onOption(which, settings) : false;
-  }
-  bool RunComSettingsDialog(CComSettingsDlg& model) override { return onComSettings ? onComSettings(model) : false; }
-  void RunSendLogDialog(CDlg_Send_Log& model) override {
-    if (onSendLog) onSendLog(model);
-  }
-  void RunNearCameraListDialog(const CameraTable& table) override {
-    if (onNearCameraList) onNearCameraList(table);
-  }
-  void RunPassedCameraListDialog(PassedCameraList& model) override {
-    if (onPassedCameraList) onPassedCameraList(model);
+  bool RunDialog(const DialogRequest& request) override {
+    dialogs.push_back(request.Type());
+    if (auto* m = request.Get<CDlgManualLocation>()) return onManualLocation && onManualLocation(*m);
+    if (auto* m = request.Get<CDlgDistance>()) return onDistance && onDistance(*m);
+    if (auto* m = request.Get<CDlgReplay>()) return onReplay && onReplay(*m);
+    if (auto* m = request.Get<CComSettingsDlg>()) return onComSettings && onComSettings(*m);
+    if (auto* m = request.Get<CDlg_Send_Log>()) {
+      if (onSendLog) onSendLog(*m);
+      return false;
+    }
+    if (auto* m = request.Get<CameraTable>()) {
+      if (onNearCameraList) onNearCameraList(*m);
+      return false;
+    }
+    if (auto* m = request.Get<PassedCameraList>()) {
+      if (onPassedCameraList) onPassedCameraList(*m);
+      return false;
+    }
+    if (auto* m = request.Get<OptionDialogRequest>()) {
+      optionDialogs.push_back(m->which);
+      return onOption && onOption(m->which, m->settings);
+    }
+    return onOther && onOther(request);
   }
 
   std::string Title() const { return titles.empty() ? std::string() : titles.back(); }
@@ -54,7 +68,9 @@ class FakeViewHost final : public ViewHost {
   std::function<void(CDlg_Send_Log&)> onSendLog;
   std::function<void(const CameraTable&)> onNearCameraList;
   std::function<void(PassedCameraList&)> onPassedCameraList;
+  std::function<bool(const DialogRequest&)> onOther;
   std::vector<OptionDialog> optionDialogs;
+  std::vector<std::type_index> dialogs;  // every dialog asked for, by model type
 };
 
 }  // namespace rovex::testing

@@ -39,12 +39,12 @@ TEST(OptionCommands, CancelWritesNothingButTheViewReReads) {
   };
   const std::vector<Case> cases = {
       {cmd::kOptionsSpeed, OptionDialog::Speed, [](SystemFixture& f) { Write(f, "SpeedUnits", 2); },
-       [](SystemFixture& f) { EXPECT_EQ(f.system->Settings().speedUnits, 2u); }},
+       [](SystemFixture& f) { EXPECT_EQ(f.system->State().speedUnits, 2u); }},
       {cmd::kOptionsTimeZone, OptionDialog::TimeZone,
        [](SystemFixture& f) { RegistrySettings(f.store, nullptr).WriteTextSetting("TimeZone", "-5"); },
-       [](SystemFixture& f) { EXPECT_EQ(f.system->Settings().timeZone, -5); }},
+       [](SystemFixture& f) { EXPECT_EQ(f.system->State().timeZone, -5); }},
       {cmd::kOptionsTrackLogging, OptionDialog::Tracking, [](SystemFixture& f) { Write(f, "DisplayTrack", 0); },
-       [](SystemFixture& f) { EXPECT_FALSE(f.system->Settings().displayTrack); }},
+       [](SystemFixture& f) { EXPECT_FALSE(f.system->State().displayTrack); }},
       {cmd::kOptionsMapScale, OptionDialog::MapScale, [](SystemFixture& f) { Write(f, "MapScale", 16000); },
        [](SystemFixture& f) { EXPECT_EQ(f.system->MapRadius(), 16000.0); }},
       {cmd::kOptionsColours, OptionDialog::Colours,
@@ -53,7 +53,7 @@ TEST(OptionCommands, CancelWritesNothingButTheViewReReads) {
        },
        [](SystemFixture& f) { EXPECT_EQ(f.system->Colours().panelBackground, (Rgb{1, 2, 3})); }},
       {cmd::kOptionsSpecs, OptionDialog::Specs, [](SystemFixture& f) { Write(f, "AverageSpeed", 0); },
-       [](SystemFixture& f) { EXPECT_FALSE(f.system->Cameras().Specs().Enabled()); }},
+       [](SystemFixture& f) { EXPECT_FALSE(testing::CamerasOf(*f.system).Specs().Enabled()); }},
   };
   for (const Case& c : cases) {
     SystemFixture f;
@@ -109,8 +109,8 @@ TEST(OptionCommands, TrackingDialogCreatesResizesAndFreesTheRing) {
       // The first point after a new ring goes to slot 0.
       EXPECT_EQ(ring->WriteIndex(), c.slotsAfter) << c.legend;
     }
-    EXPECT_EQ(s.Settings().displayTrack, c.displayAfter) << c.legend;
-    EXPECT_EQ(s.CameraViewNow("", false).track, ring) << c.legend;
+    EXPECT_EQ(s.State().displayTrack, c.displayAfter) << c.legend;
+    EXPECT_EQ(s.Pipeline().Track(), ring) << c.legend;
   }
 }
 
@@ -119,14 +119,14 @@ TEST(OptionCommands, TurningLoggingOffStopsTheMapTracingTheTrack) {
   Write(f, "LogTrack", 1);
   RovexSystem& s = f.Start();
   s.Pipeline().Track()->Add(kLat, kLon);
-  ASSERT_NE(s.CameraViewNow("", false).track, nullptr);
+  ASSERT_NE(s.Pipeline().Track(), nullptr);
   f.host.onOption = [](OptionDialog, RegistrySettings& settings) {
     TrackingOptionsModel::Ok(settings, {false, true, "5000"});
     return true;
   };
   s.RunCommand(cmd::kOptionsTrackLogging);
-  EXPECT_EQ(s.CameraViewNow("", false).track, nullptr);
-  EXPECT_TRUE(s.CameraViewNow("", false).displayTrack);
+  EXPECT_EQ(s.Pipeline().Track(), nullptr);
+  EXPECT_TRUE(s.State().displayTrack);
 }
 
 TEST(OptionCommands, NoMemoryForTheRingTurnsTrackingOffWithOneMessage) {
@@ -147,7 +147,7 @@ TEST(OptionCommands, NoMemoryForTheRingTurnsTrackingOffWithOneMessage) {
   s.RunCommand(cmd::kOptionsTrackLogging);
   EXPECT_EQ(attempts, 1);
   EXPECT_EQ(s.Pipeline().Track(), nullptr);
-  EXPECT_FALSE(s.Settings().displayTrack);
+  EXPECT_FALSE(s.State().displayTrack);
   RegistrySettings r(f.store, nullptr);
   EXPECT_EQ(r.ReadNumberSetting("LogTrack"), 0u);
   EXPECT_EQ(r.ReadNumberSetting("DisplayTrack"), 0u);
@@ -169,8 +169,8 @@ TEST(OptionCommands, NoMemoryForTheRingTurnsTrackingOffWithOneMessage) {
 TEST(OptionCommands, SpeedTimeZoneAndSpecsTakeWhatOkWrote) {
   SystemFixture f;
   RovexSystem& s = f.Start();
-  s.Cameras().SpaceKey(testing::FixAt(kLat, kLon));
-  ASSERT_TRUE(s.Cameras().Specs().Started());
+  testing::CamerasOf(s).SpaceKey(testing::FixAt(kLat, kLon));
+  ASSERT_TRUE(testing::CamerasOf(s).Specs().Started());
   f.host.onOption = [](OptionDialog which, RegistrySettings& settings) {
     switch (which) {
       case OptionDialog::Speed: settings.WriteSpeedUnitsSetting(1); break;
@@ -183,11 +183,11 @@ TEST(OptionCommands, SpeedTimeZoneAndSpecsTakeWhatOkWrote) {
   s.RunCommand(cmd::kOptionsSpeed);
   s.RunCommand(cmd::kOptionsTimeZone);
   s.RunCommand(cmd::kOptionsSpecs);
-  EXPECT_EQ(s.Settings().speedUnits, 1u);
-  EXPECT_EQ(s.Settings().timeZone, 13);
+  EXPECT_EQ(s.State().speedUnits, 1u);
+  EXPECT_EQ(s.State().timeZone, 13);
   // The average-speed state starts afresh.
-  EXPECT_FALSE(s.Cameras().Specs().Started());
-  EXPECT_TRUE(s.Cameras().Specs().Enabled());
+  EXPECT_FALSE(testing::CamerasOf(s).Specs().Started());
+  EXPECT_TRUE(testing::CamerasOf(s).Specs().Enabled());
 }
 
 TEST(OptionCommands, ColoursDialogEndsOnTheDaySetWithTheBackgroundCleared) {
@@ -226,13 +226,13 @@ TEST(OptionCommands, MapScaleRebuildsTheCameraListForTheNewRadius) {
   s.Fix().latitude = kLat;
   s.Fix().longitude = kLon;
   s.RunCommand(cmd::kLoadCameraFile);
-  ASSERT_NE(s.Cameras().Cameras().List(), nullptr);
-  EXPECT_EQ(s.Cameras().Cameras().List()->size(), 1u);
+  ASSERT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 1u);
   f.host.onOption = [](OptionDialog, RegistrySettings& settings) { return MapScaleModel::Ok(settings, 5); };
   s.RunCommand(cmd::kOptionsMapScale);
   EXPECT_EQ(s.MapRadius(), 16000.0);
-  ASSERT_NE(s.Cameras().Cameras().List(), nullptr);
-  EXPECT_EQ(s.Cameras().Cameras().List()->size(), 2u);
+  ASSERT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 2u);
 }
 
 TEST(OptionCommands, CommSettingsOpensOnThePortsPresentAndOkWrites) {
@@ -339,8 +339,8 @@ TEST(OptionCommands, PassedCameraListLoadsTheTestPositionWhenThereIsNoList) {
   EXPECT_TRUE(opened);
   EXPECT_EQ(s.Fix().latitude, kLat);
   EXPECT_EQ(s.Fix().longitude, kLon);
-  ASSERT_NE(s.Cameras().Cameras().List(), nullptr);
-  EXPECT_EQ(s.Cameras().Cameras().List()->size(), 1u);
+  ASSERT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 1u);
   ASSERT_EQ(f.prompt.fileDialogFilters.size(), 1u);
   EXPECT_EQ(f.prompt.fileDialogFilters[0], PassedCameraList::kLogFilter);
 }

@@ -3,7 +3,7 @@
 #include "gps/gps_input.h"
 #include "settings/registry_settings.h"
 #include "system_fixture.h"
-#include "system/start_times.h"
+#include "settings/start_times.h"
 
 namespace rovex {
 namespace {

@@ -13,6 +13,7 @@
 #include "support/fake_view_host.h"
 #include "support/recording_canvas.h"
 #include "support/recording_poster.h"
+#include "system/camera_feature.h"
 #include "system/rovex_system.h"
 
 // A running system on default settings with a recording window, for the view tests.
@@ -52,5 +53,7 @@ struct SystemFixture {
     return *system;
   }
 };
+
+inline CameraSteps& CamerasOf(RovexSystem& system) { return system.Get<CameraFeature>().Steps(); }
 
 }  // namespace rovex::testing

@@ -8,7 +8,7 @@
 #include "support/temp_dir.h"
 #include "system_fixture.h"
 #include "system/command_ids.h"
-#include "system/dlg_manual_location.h"
+#include "gps/dlg_manual_location.h"
 
 namespace rovex {
 namespace {
@@ -51,7 +51,7 @@ TEST(SystemDrawing, BeforeAnySentenceTheCameraViewShowsOnlyItsBackground) {
   RovexSystem& s = f.Start();
   s.DrawingPass(f.canvas);
   EXPECT_TRUE(f.canvas.calls.empty());
-  s.UseNightColours();
+  s.RunCommand(cmd::kNightColours);
   ASSERT_EQ(f.canvas.calls.size(), 1u) << "only the cleared background";
   EXPECT_EQ(f.canvas.calls[0].op, DrawCall::Op::Rectangle);
   EXPECT_EQ(f.canvas.calls[0].brush.colour, kBlack);
@@ -62,8 +62,8 @@ TEST(SystemDrawing, DoAnOndrawFillsTheViewWithTheTestPositionAndSentence) {
   RovexSystem& s = f.Start();
   ASSERT_TRUE(s.RunCommand(cmd::kDoAnOndraw));
   EXPECT_EQ(s.Fix().latitude, 51.384223);
-  ASSERT_NE(s.Cameras().Cameras().List(), nullptr);
-  EXPECT_EQ(s.Cameras().Cameras().List()->size(), 3u) << "the cameras within 4 km";
+  ASSERT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 3u) << "the cameras within 4 km";
   for (const char* text : {"Lat. 51.384223", "Long. -1.337132", "Speed Limit", "Map radius 4km", kOndrawSentence}) {
     EXPECT_EQ(f.canvas.TextsEqual(text).size(), 1u) << text;
   }
@@ -132,7 +132,7 @@ TEST(SystemCommands, ZoomReloadsTheCameraListWithTheNewRadius) {
   CameraFixture f;
   RovexSystem& s = f.Start();
   s.RunCommand(cmd::kDoAnOndraw);
-  ASSERT_EQ(s.Cameras().Cameras().List()->size(), 3u);
+  ASSERT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 3u);
   auto letters = [&] {
     f.canvas.Clear();
     s.DrawingPass(f.canvas);
@@ -144,14 +144,14 @@ TEST(SystemCommands, ZoomReloadsTheCameraListWithTheNewRadius) {
   };
   s.RunCommand(cmd::kToolZoomOut);
   EXPECT_EQ(s.MapRadius(), 8000.0);
-  EXPECT_EQ(s.Cameras().Cameras().List()->size(), 4u);
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 4u);
   EXPECT_EQ(f.canvas.TextsEqual("Map radius 8km").size(), 1u);
   EXPECT_EQ(letters(), "GMST");
   s.RunCommand(cmd::kToolZoomIn);
   s.RunCommand(cmd::kToolZoomIn);
   s.RunCommand(cmd::kToolZoomIn);
   EXPECT_EQ(s.MapRadius(), 1000.0);
-  EXPECT_EQ(s.Cameras().Cameras().List()->size(), 3u) << "the loader never reads less than 4 km";
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 3u) << "the loader never reads less than 4 km";
   EXPECT_EQ(letters(), "GM") << "the specs camera 1.76 km north is off the 1 km radar";
 }
 
@@ -165,7 +165,7 @@ TEST(SystemCommands, MuteAndTheManualLocationDialog) {
 
   bool mutedInside = false;
   f.host.onManualLocation = [&](CDlgManualLocation& dialog) {
-    mutedInside = s.Cameras().Voice().Muted();
+    mutedInside = testing::CamerasOf(s).Voice().Muted();
     EXPECT_EQ(dialog.m_latitude, "0.000000");
     dialog.m_latitude = "51.5";
     dialog.NudgeLatitude(0.01);
@@ -181,7 +181,7 @@ TEST(SystemCommands, MuteAndTheManualLocationDialog) {
   };
   s.RunCommand(cmd::kManualLocation);
   EXPECT_TRUE(mutedInside);
-  EXPECT_FALSE(s.Cameras().Voice().Muted()) << "the earlier state comes back";
+  EXPECT_FALSE(testing::CamerasOf(s).Voice().Muted()) << "the earlier state comes back";
   EXPECT_EQ(s.Fix().latitude, 51.384223);
   EXPECT_EQ(s.Fix().longitude, -1.35);
   EXPECT_EQ(f.poster.Count(WM_LOCATION_SET), 3u);
@@ -189,7 +189,7 @@ TEST(SystemCommands, MuteAndTheManualLocationDialog) {
   // The posted location runs the pipeline at once with a forced reload.
   s.OnPostedMessage(WM_LOCATION_SET, 0, 0);
   EXPECT_EQ(s.RefreshCounter(), 0);
-  EXPECT_NE(s.Cameras().Cameras().List(), nullptr);
+  EXPECT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
   EXPECT_EQ(f.host.invalidates, 1);
 }
 
@@ -207,10 +207,10 @@ TEST(SystemCommands, DistanceDialogAndTheDistanceMessage) {
     return true;
   };
   s.RunCommand(cmd::kDistanceToLocation);
-  s.SetStoredLocation(51.001, -1.0);
+  // Calculate stored the second point as the location to measure to.
   s.OnPostedMessage(WM_DISTANCE_TO_LOCATION, 0, 0);
   ASSERT_EQ(f.prompt.shown.size(), 1u);
-  EXPECT_EQ(f.prompt.shown[0].text.rfind("Distance \n111.248400 metres\n\n", 0), 0u) << f.prompt.shown[0].text;
+  EXPECT_EQ(f.prompt.shown[0].text.rfind("Distance \n111248.400000 metres\n\n", 0), 0u) << f.prompt.shown[0].text;
 }
 
 TEST(SystemCommands, StartAndStopRunThePortOpenOfGpsInput) {
@@ -241,10 +241,10 @@ TEST(SystemCommands, ReplayingALogDrawsAndRunsThePipelineForEachLine) {
   EXPECT_EQ(f.host.repaints, 3);
   EXPECT_NEAR(s.Fix().latitude, 51.384222, 1e-6);
   // A replay brings the rebuild forward (counter 58): the fourth sentence rebuilds.
-  EXPECT_EQ(s.Cameras().Cameras().List(), nullptr);
+  EXPECT_EQ(testing::CamerasOf(s).Cameras().List(), nullptr);
   ASSERT_TRUE(s.ReplayLogNow(f.dir.File("drive.nmea"), -1, &error)) << error;
   EXPECT_EQ(f.host.repaints, 9);
-  EXPECT_NE(s.Cameras().Cameras().List(), nullptr);
+  EXPECT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
   EXPECT_FALSE(s.ReplayLogNow(f.dir.File("missing.nmea"), -1, &error));
   EXPECT_NE(error.find("missing.nmea"), std::string::npos);
 }

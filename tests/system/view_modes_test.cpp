@@ -26,7 +26,7 @@ TEST(ModeSwitching, NextViewCyclesThroughAllEightAndBackToCamera) {
   RovexSystem& s = f.Start();
   std::vector<std::string> titles;
   for (int i = 0; i < 8; ++i) {
-    s.NextView();
+    s.RunCommand(cmd::kNextView);
     titles.push_back(f.host.Title());
   }
   EXPECT_EQ(titles, (std::vector<std::string>{"ROVEX POI View", "ROVEX Route View", "ROVEX Compass View",
@@ -102,7 +102,7 @@ TEST(ModeSwitching, LeavingPoiForcesTheCameraReloadButOtherDirectSwitchesDoNot) 
     SystemFixture f;
     RovexSystem& s = f.Start();
     s.RunCommand(cmd::kViewPoi);
-    s.NextView();
+    s.RunCommand(cmd::kNextView);
     EXPECT_EQ(s.ViewMode(), kRouteMode);
     EXPECT_EQ(s.RefreshCounter(), 71);
   }
@@ -120,7 +120,7 @@ TEST(ModeSwitching, EverySwitchClearsTheViewOnceOnTheNextPass) {
   };
   s.DrawingPass(f.canvas);
   EXPECT_EQ(clears(), 0) << "nothing asked for a clear yet";
-  s.NextView();
+  s.RunCommand(cmd::kNextView);
   EXPECT_EQ(clears(), 1);
   const auto* clear = f.canvas.Of(testing::DrawCall::Op::Rectangle).back();
   EXPECT_EQ(clear->pen.colour, (Rgb{190, 190, 190}));

@@ -38,14 +38,14 @@ TEST(MapZoom, RepeatedStepsFromTheEdgeCases) {
   SystemFixture f;
   RegistrySettings(f.store, nullptr).WriteNumberSetting("MapScale", 200);
   RovexSystem& s = f.Start();
-  s.ZoomIn();
+  s.RunCommand(cmd::kToolZoomIn);
   EXPECT_EQ(StoredScale(f), 100u);
-  s.ZoomIn();
+  s.RunCommand(cmd::kToolZoomIn);
   EXPECT_EQ(StoredScale(f), 100u);
   RegistrySettings(f.store, nullptr).WriteNumberSetting("MapScale", 200000);
-  s.ZoomOut();
+  s.RunCommand(cmd::kToolZoomOut);
   EXPECT_EQ(StoredScale(f), 400000u);
-  s.ZoomOut();
+  s.RunCommand(cmd::kToolZoomOut);
   EXPECT_EQ(StoredScale(f), 400000u);
 }
 
@@ -53,7 +53,7 @@ TEST(MapZoom, AFailedWriteIsReportedAndTheNewRadiusStaysInUse) {
   SystemFixture f;
   RovexSystem& s = f.Start();
   f.store.SetWritesFail(true);
-  s.ZoomOut();
+  s.RunCommand(cmd::kToolZoomOut);
   EXPECT_EQ(s.MapRadius(), 8000.0);
   ASSERT_EQ(f.prompt.shown.size(), 1u);
   EXPECT_EQ(f.prompt.shown[0].text,
@@ -71,7 +71,7 @@ TEST(MapZoom, TheManualLocationZoomMessageAndTheModesWithTheirOwnZoom) {
   // The track editor and the atlas zoom their own pictures, not the map radius.
   for (int mode : {kTrackEditorMode, kTrekbuddyMode}) {
     s.SwitchToMode(mode);
-    s.ZoomOut();
+    s.RunCommand(cmd::kToolZoomOut);
     s.OnPostedMessage(WM_MAP_ZOOM, 0, 1);
     EXPECT_EQ(StoredScale(f), 4000u) << mode;
     s.SwitchToMode(kCameraMode);

@@ -1,4 +1,4 @@
-#include "system/start_times.h"
+#include "settings/start_times.h"
 
 #include <cstdio>
 

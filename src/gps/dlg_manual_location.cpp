@@ -1,4 +1,4 @@
-#include "system/dlg_manual_location.h"
+#include "gps/dlg_manual_location.h"
 
 #include "nmea/c_number.h"
 #include "platform/c_format.h"

@@ -1,0 +1,50 @@
+#include <QDialog>
+#include <memory>
+
+#include "app/colours_dialog.h"
+#include "app/com_settings_window.h"
+#include "app/dialog_table.h"
+#include "app/distance_dialog.h"
+#include "app/manual_location_dialog.h"
+#include "app/near_camera_list_window.h"
+#include "app/option_dialogs.h"
+#include "app/passed_camera_list_window.h"
+#include "app/replay_dialog.h"
+#include "app/send_log_window.h"
+#include "cameras/camera_table.h"
+#include "cameras/passed_camera_list.h"
+#include "gps/com_settings_dlg.h"
+#include "gps/dlg_distance.h"
+#include "gps/dlg_manual_location.h"
+#include "gps/dlg_replay.h"
+#include "gps/dlg_send_log.h"
+#include "system/view_host.h"
+
+namespace rovex {
+
+DialogTable RovexDialogs() {
+  DialogTable table;
+  table.AddWindow<CDlgManualLocation, CManualLocationDlg>();
+  table.AddWindow<CDlgDistance, CDistanceDlg>();
+  table.AddWindow<CDlgReplay, CReplayDlg>();
+  table.AddWindow<CComSettingsDlg, ComSettingsWindow>();
+  table.AddWindow<CDlg_Send_Log, SendLogWindow>();
+  table.AddWindow<CameraTable, NearCameraListWindow>();
+  table.AddWindow<PassedCameraList, PassedCameraListWindow>();
+  table.Add<OptionDialogRequest>([](OptionDialogRequest& request, QWidget* parent) {
+    std::unique_ptr<QDialog> dialog;
+    RegistrySettings& settings = request.settings;
+    switch (request.which) {
+      case OptionDialog::Speed: dialog = std::make_unique<CSpeedSetup>(settings, parent); break;
+      case OptionDialog::TimeZone: dialog = std::make_unique<CDlg_Timezone>(settings, parent); break;
+      case OptionDialog::Tracking: dialog = std::make_unique<CDlgTrackingOptions>(settings, parent); break;
+      case OptionDialog::MapScale: dialog = std::make_unique<CMapScale>(settings, parent); break;
+      case OptionDialog::Colours: dialog = std::make_unique<CDLG_Colours>(settings, parent); break;
+      case OptionDialog::Specs: dialog = std::make_unique<CDlg_SpecsAverageSpeed>(settings, parent); break;
+    }
+    return dialog->exec() == QDialog::Accepted;
+  });
+  return table;
+}
+
+}  // namespace rovex
