@@ -179,6 +179,12 @@ TEST_F(Replay, CancelAndMissingFile) {
   prompt.shown.clear();
   Play(dir.File("none.txt"));
   EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kStartText, "Error can't open the log file\n" + dir.File("none.txt")}));
+
+  // A folder opens but cannot be read: an error, never "Replay complete" with 0 lines.
+  prompt.shown.clear();
+  Play(dir.Path());
+  ASSERT_EQ(prompt.Texts().size(), 2u);
+  EXPECT_EQ(prompt.Texts()[1], "Error can't read the log file\n" + dir.Path() + "\nIs a directory");
 }
 
 TEST_F(Replay, TheCommandBringsTheCameraRebuildForwardWhateverTheAnswer) {

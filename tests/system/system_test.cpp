@@ -142,8 +142,10 @@ TEST(SystemCommands, ZoomReloadsTheCameraListWithTheNewRadius) {
     }
     return found;
   };
+  s.Pipeline().SetRefreshCounter(50);
   s.RunCommand(cmd::kToolZoomOut);
   EXPECT_EQ(s.MapRadius(), 8000.0);
+  EXPECT_EQ(s.RefreshCounter(), 0) << "a load outside the pipeline starts the refresh interval again";
   EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 4u);
   EXPECT_EQ(f.canvas.TextsEqual("Map radius 8km").size(), 1u);
   EXPECT_EQ(letters(), "GMST");
@@ -247,6 +249,8 @@ TEST(SystemCommands, ReplayingALogDrawsAndRunsThePipelineForEachLine) {
   EXPECT_NE(testing::CamerasOf(s).Cameras().List(), nullptr);
   EXPECT_FALSE(s.ReplayLogNow(f.dir.File("missing.nmea"), -1, &error));
   EXPECT_NE(error.find("missing.nmea"), std::string::npos);
+  EXPECT_FALSE(s.ReplayLogNow(f.dir.Path(), -1, &error)) << "a folder is no log";
+  EXPECT_NE(error.find("Is a directory"), std::string::npos) << error;
 }
 
 }  // namespace
