@@ -9,6 +9,7 @@
 
 #include "cameras/distance_to_camera.h"
 #include "nmea/c_number.h"
+#include "nmea/nmea_fields.h"
 #include "platform/data_root.h"
 
 namespace rovex {
@@ -16,30 +17,12 @@ namespace {
 
 constexpr std::size_t kLogLineLimit = 299;
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t comma = line.find(',', start);
-    if (comma == std::string_view::npos) {
-      fields.push_back(line.substr(start));
-      return fields;
-    }
-    fields.push_back(line.substr(start, comma - start));
-    start = comma + 1;
-  }
-}
-
 double Atof(std::string_view text) {
   char buffer[kLogLineLimit + 1];
   std::size_t n = text.size() < kLogLineLimit ? text.size() : kLogLineLimit;
   if (n > 0) std::memcpy(buffer, text.data(), n);
   buffer[n] = '\0';
   return CAtof(buffer);
-}
-
-std::string_view Field(const std::vector<std::string_view>& fields, std::size_t oneBased) {
-  return oneBased >= 1 && oneBased <= fields.size() ? fields[oneBased - 1] : std::string_view();
 }
 
 // Whole metres of the farthest distance, kept within int for any text typed.
@@ -74,19 +57,17 @@ void PassedCameraList::Tell(const std::string& text, MsgIcon icon) {
 }
 
 void PassedCameraList::ReadRmc(const std::vector<std::string_view>& fields) {
-  std::string_view knotsText = Field(fields, 8);
+  std::string_view knotsText = NmeaField(fields, 8);
   if (knotsText.empty()) return;
   double knots = Atof(knotsText);
   m_logSpeed = KnotsIn(m_speedUnit, knots);
 }
 
 bool PassedCameraList::ReadGga(const std::vector<std::string_view>& fields, int* reloadCounter, double farthest) {
-  std::string_view lat = Field(fields, 3);
-  std::string_view lon = Field(fields, 5);
-  m_logLatitude = Atof(lat.substr(lat.size() < 2 ? lat.size() : 2)) / 60.0 + Atof(lat.substr(0, 2));
-  if (Field(fields, 4) == "S") m_logLatitude = -m_logLatitude;
-  m_logLongitude = Atof(lon.substr(lon.size() < 3 ? lon.size() : 3)) / 60.0 + Atof(lon.substr(0, 3));
-  if (Field(fields, 6) == "W") m_logLongitude = -m_logLongitude;
+  m_logLatitude = NmeaDegrees(NmeaField(fields, 3), 2);
+  if (NmeaField(fields, 4) == "S") m_logLatitude = -m_logLatitude;
+  m_logLongitude = NmeaDegrees(NmeaField(fields, 5), 3);
+  if (NmeaField(fields, 6) == "W") m_logLongitude = -m_logLongitude;
 
   if ((*reloadCounter)++ > 99) {
     *reloadCounter = 0;
@@ -195,11 +176,11 @@ bool PassedCameraList::Process() {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
 
     if (line.size() >= 6 && strncasecmp(line.c_str(), "$GPRMC", 6) == 0) {
-      ReadRmc(SplitFields(line));
+      ReadRmc(SplitNmeaFields(line));
     } else if (line.compare(0, 6, "$GPGGA") == 0) {
       // A camera file that cannot be read would repeat its message every 100
       // positions; it ends the processing instead.
-      if (!ReadGga(SplitFields(line), &reloadCounter, farthest)) {
+      if (!ReadGga(SplitNmeaFields(line), &reloadCounter, farthest)) {
         cameraFileOk = false;
         break;
       }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "nmea/c_number.h"
+#include "nmea/nmea_fields.h"
 
 namespace rovex {
 namespace {
@@ -85,11 +86,7 @@ void ReadPairs(const char* field, uint8_t* first, uint8_t* second, uint8_t* thir
 void ReadCoordinate(const FieldTable& fields, int index, size_t degreeDigits, char negative, double* value) {
   char field[kCapacity];
   if (!fields.Get(index, field)) return;
-  char degrees[4] = {};
-  size_t length = std::strlen(field);
-  std::memcpy(degrees, field, length < degreeDigits ? length : degreeDigits);
-  const char* minutes = length > degreeDigits ? field + degreeDigits : "";
-  double result = CAtof(degrees) + CAtof(minutes) / 60.0;
+  double result = NmeaDegrees(field, degreeDigits);
   if (fields.FirstChar(index + 1, '\0') == negative) result = -result;
   *value = result;
 }
