@@ -25,8 +25,16 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-std::string_view Column(const std::vector<std::string>& columns, std::size_t index) {
-  return index < columns.size() ? std::string_view(columns[index]) : std::string_view();
+std::string_view Column(const std::vector<CsvColumn>& columns, std::size_t index) {
+  if (index >= columns.size()) return {};
+  return columns[index].text;
+}
+
+// The text of a column whose trailing double quote, left over from an
+// unbalanced quote, is dropped.
+std::string_view Unquoted(const std::vector<CsvColumn>& columns, std::size_t index, std::size_t width) {
+  std::string_view text = Cut(Column(columns, index), width);
+  return index < columns.size() && columns[index].quoted ? text : DropTrailingQuote(text);
 }
 
 // The speed after the last "@" of a camera name, or empty.
@@ -43,16 +51,16 @@ void SetKindFields(CameraRecord* record, std::string_view road) {
   if (StartsWithNoCase(road, "SPEC")) record->Hazard = "Calcs speed cam to cam";
 }
 
-void SetCommonFields(CameraRecord* record, const std::vector<std::string>& columns) {
+void SetCommonFields(CameraRecord* record, const std::vector<CsvColumn>& columns) {
   record->Longitude = Cut(Column(columns, 0), kCsvCoordinateWidth);
   record->Latitude = Cut(Column(columns, 1), kCsvCoordinateWidth);
-  record->Town = DropTrailingQuote(Cut(Column(columns, 3), kCsvDescriptionWidth));
+  record->Town = Unquoted(columns, 3, kCsvDescriptionWidth);
 }
 
 }  // namespace
 
-std::vector<std::string> SplitCameraCsvColumns(std::string_view line) {
-  std::vector<std::string> columns;
+std::vector<CsvColumn> SplitCameraCsvColumns(std::string_view line) {
+  std::vector<CsvColumn> columns;
   std::size_t pos = 0;
   while (true) {
     while (pos < line.size() && line[pos] == ' ') ++pos;
@@ -91,7 +99,7 @@ std::vector<std::string> SplitCameraCsvColumns(std::string_view line) {
       column = std::string(line.substr(pos, stop - pos));
       pos = stop;
     }
-    columns.push_back(std::move(column));
+    columns.push_back({std::move(column), quoted});
     if (pos >= line.size()) break;
     ++pos;  // the comma
   }
@@ -99,10 +107,10 @@ std::vector<std::string> SplitCameraCsvColumns(std::string_view line) {
 }
 
 CameraRecord CameraFromCsvLine(std::string_view line) {
-  std::vector<std::string> columns = SplitCameraCsvColumns(line);
+  std::vector<CsvColumn> columns = SplitCameraCsvColumns(line);
   CameraRecord record;
   SetCommonFields(&record, columns);
-  std::string_view road = DropTrailingQuote(Cut(Column(columns, 2), kCsvNameWidth));
+  std::string_view road = Unquoted(columns, 2, kCsvNameWidth);
   record.Road = road;
   record.SpeedLimit = SpeedAfterAt(road);
   SetKindFields(&record, road);
@@ -111,7 +119,7 @@ CameraRecord CameraFromCsvLine(std::string_view line) {
 }
 
 CameraRecord CameraFromMultiCsvLine(std::string_view line, bool typePrefix) {
-  std::vector<std::string> columns = SplitCameraCsvColumns(line);
+  std::vector<CsvColumn> columns = SplitCameraCsvColumns(line);
   CameraRecord record;
   SetCommonFields(&record, columns);
   std::string_view text = Cut(Column(columns, 2), kCsvNameWidth);

@@ -22,7 +22,11 @@ inline constexpr std::size_t kCsvSpeedWidth = 3;
 // skipped. A column that begins with a double quote and has its closing quote
 // on the line runs to that quote, commas included ("" stands for one quote),
 // so a quoted description with a comma stays one column.
-std::vector<std::string> SplitCameraCsvColumns(std::string_view line);
+struct CsvColumn {
+  std::string text;
+  bool quoted = false;  // its quotes were taken off already
+};
+std::vector<CsvColumn> SplitCameraCsvColumns(std::string_view line);
 
 // The rules of the Pocket GPS and Garmin lists.
 CameraRecord CameraFromCsvLine(std::string_view line);
