@@ -9,6 +9,10 @@ const std::vector<CliCommand>& Commands() {
       {"parse", "parse FILE", CmdParse},
       {"monitor", "monitor [--port PORT] [--speed BAUD] [--count N]", CmdMonitor},
       {"replay", "replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]", CmdReplay},
+      {"convert",
+       "convert KIND INPUT... OUTPUT [--force] [--append] [--route] [--distance M | --no-distance] [--course DEG] "
+       "[--type-prefix] (convert --help lists the kinds)",
+       CmdConvert},
   };
   return commands;
 }

@@ -1,0 +1,166 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "converters/add_new_lines.h"
+#include "converters/camera_converters.h"
+#include "converters/gpx_route_converter.h"
+#include "converters/input_file.h"
+#include "converters/josm_converter.h"
+#include "converters/nmea_gpx_writer.h"
+#include "nmea/c_number.h"
+
+namespace rovex::cli {
+namespace {
+
+using namespace rovex::converters;
+
+const char* kConvertUsage =
+    "usage: rovex-cli convert KIND INPUT... OUTPUT [options]\n"
+    "kinds:\n"
+    "  pocketgps SRC DEST          Pocket GPS camera list (CSV or OV2) to the camera file\n"
+    "  garmin SRC DEST             Garmin camera list (CSV or OV2) to the camera file\n"
+    "  pocketgps-multi SRC... DEST several Pocket GPS lists into one camera file [--type-prefix]\n"
+    "  gpx-route GPX CSV           waypoints and route points to a route file\n"
+    "  gpx-track GPX CSV           track points to a route file\n"
+    "  nmea-gpx LOG GPX            NMEA log to a GPX track [--route] [--distance M | --no-distance] [--course DEG]\n"
+    "  josm GPX MAPFILE            JOSM track segments to a track editor map and its logs\n"
+    "  add-newlines IN OUT         a line end after each GPX point, segment and name\n"
+    "options:\n"
+    "  --force    replace an existing output\n"
+    "  --append   add to an existing output (camera and route files)\n";
+
+struct Args {
+  std::string kind;
+  std::vector<std::string> paths;
+  bool force = false;
+  bool append = false;
+  bool route = false;
+  bool typePrefix = false;
+  bool distanceOn = true;
+  double distance = 200.0;
+  bool courseOn = false;
+  double course = 25.0;
+};
+
+int Usage(CliContext& ctx, const std::string& problem) {
+  std::fprintf(ctx.err, "rovex-cli convert: %s\n%s", problem.c_str(), kConvertUsage);
+  return 2;
+}
+
+bool ParseNumber(const std::string& text, double* value) {
+  char* end = nullptr;
+  *value = std::strtod(text.c_str(), &end);
+  return !text.empty() && end != nullptr && *end == '\0';
+}
+
+// Progress on a terminal only: a script reading standard error wants the messages alone.
+ProgressFunction TerminalProgress(CliContext& ctx) {
+  if (!isatty(fileno(ctx.err))) return {};
+  std::FILE* err = ctx.err;
+  return [err](uint64_t done, uint64_t total) {
+    if (total > 0) std::fprintf(err, "\rconverting... %3d%%", static_cast<int>(done * 100 / total));
+    std::fflush(err);
+    return true;
+  };
+}
+
+int Report(const ConverterResult& result, CliContext& ctx, bool progressShown) {
+  if (progressShown) std::fprintf(ctx.err, "\r%20s\r", "");
+  for (const ConverterMessage& m : result.messages) {
+    std::fprintf(m.kind == MessageKind::Info ? ctx.out : ctx.err, "%s\n", m.text.c_str());
+  }
+  return result.ok ? 0 : 1;
+}
+
+}  // namespace
+
+int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
+  Args a;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](double* out) {
+      if (i + 1 >= args.size() || !ParseNumber(args[i + 1], out)) return false;
+      ++i;
+      return true;
+    };
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kConvertUsage, ctx.out);
+      return 0;
+    } else if (arg == "--force") {
+      a.force = true;
+    } else if (arg == "--append") {
+      a.append = true;
+    } else if (arg == "--route") {
+      a.route = true;
+    } else if (arg == "--type-prefix") {
+      a.typePrefix = true;
+    } else if (arg == "--no-distance") {
+      a.distanceOn = false;
+    } else if (arg == "--distance") {
+      if (!value(&a.distance)) return Usage(ctx, "--distance needs a number of metres");
+    } else if (arg == "--course") {
+      if (!value(&a.course)) return Usage(ctx, "--course needs a number of degrees");
+      a.courseOn = true;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      return Usage(ctx, "unknown option '" + arg + "'");
+    } else if (a.kind.empty()) {
+      a.kind = arg;
+    } else {
+      a.paths.push_back(arg);
+    }
+  }
+  if (a.kind.empty()) return Usage(ctx, "no KIND given");
+
+  const bool multi = a.kind == "pocketgps-multi";
+  const bool appends = a.kind == "pocketgps" || a.kind == "garmin" || multi || a.kind == "gpx-route" ||
+                       a.kind == "gpx-track";
+  const bool known = appends || a.kind == "nmea-gpx" || a.kind == "josm" || a.kind == "add-newlines";
+  if (!known) return Usage(ctx, "unknown KIND '" + a.kind + "'");
+  if (multi ? a.paths.size() < 2 : a.paths.size() != 2) return Usage(ctx, "wrong number of files for " + a.kind);
+  if (a.append && !appends) return Usage(ctx, "--append does not apply to " + a.kind);
+  if (a.append && a.force) return Usage(ctx, "--append and --force exclude each other");
+  if ((a.route || !a.distanceOn || a.courseOn) && a.kind != "nmea-gpx") {
+    return Usage(ctx, "--route, --distance, --no-distance and --course apply to nmea-gpx only");
+  }
+  if (a.typePrefix && !multi) return Usage(ctx, "--type-prefix applies to pocketgps-multi only");
+
+  std::string output = a.paths.back();
+  std::vector<std::string> inputs(a.paths.begin(), a.paths.end() - 1);
+  std::string replaced = a.kind == "josm" ? JosmMapFileName(output) : output;
+  if (!a.append && !a.force && FileExists(replaced)) {
+    std::fprintf(ctx.err, "rovex-cli convert: %s exists; --force replaces it%s\n", replaced.c_str(),
+                 appends ? ", --append adds to it" : "");
+    return 1;
+  }
+
+  ProgressFunction progress = TerminalProgress(ctx);
+  ConverterResult result;
+  if (a.kind == "pocketgps" || a.kind == "garmin") {
+    CameraConvertOptions options{inputs[0], output, a.append, progress};
+    result = a.kind == "pocketgps" ? ConvertPocketGpsCameras(options) : ConvertGarminCameras(options);
+  } else if (multi) {
+    result = ConvertMultiPocketGpsCameras({inputs, output, a.append, a.typePrefix, progress});
+  } else if (a.kind == "gpx-route" || a.kind == "gpx-track") {
+    GpxToRouteOptions options{inputs[0], output, a.append, progress};
+    result = a.kind == "gpx-route" ? ConvertGpxRouteToCsv(options) : ConvertGpxTrackToCsv(options);
+  } else if (a.kind == "nmea-gpx") {
+    NmeaToGpxOptions options;
+    options.log = inputs[0];
+    options.output = output;
+    options.kind = a.route ? GpxKind::Route : GpxKind::Track;
+    options.thinning = {a.distanceOn, a.distance, a.courseOn, a.course};
+    options.progress = progress;
+    result = ConvertNmeaToGpx(options);
+  } else if (a.kind == "josm") {
+    result = ConvertJosmToMapProject({inputs[0], output, progress});
+  } else {
+    result = AddNewLines({inputs[0], output, progress});
+  }
+  return Report(result, ctx, static_cast<bool>(progress));
+}
+
+}  // namespace rovex::cli

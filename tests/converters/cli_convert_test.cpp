@@ -1,0 +1,177 @@
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "converter_test_util.h"
+#include "converters/camera_convert_dialog.h"
+#include "converters/josm_dialog.h"
+#include "converters/multi_camera_convert_dialog.h"
+#include "converters/nmea_gpx_dialog.h"
+#include "support/cli_runner.h"
+#include "support/fake_clipboard.h"
+#include "support/fake_prompt.h"
+#include "support/temp_dir.h"
+
+namespace rovex::converters {
+namespace {
+
+using testing::RunCliCapture;
+using testing::TempDir;
+
+const std::string kRmc1 = testing::WithChecksum("$GPRMC,120000,A,5130.0000,N,00100.0000,W,20.0,10.0,150624,,");
+const std::string kRmc2 = testing::WithChecksum("$GPRMC,120100,A,5136.0000,N,00100.0000,W,20.0,10.0,150624,,");
+
+TEST(CliConvert, SuccessOnStdoutFailureOnStderr) {
+  TempDir dir;
+  dir.Write("list.csv", "header\n1,2,GATSO@30,A\n");
+  auto r = RunCliCapture({"convert", "pocketgps", dir.File("list.csv"), dir.File("cams.txt")});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "2 lines processed.\n\nConversion complete.\n");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(dir.Read("cams.txt"), "2,1,GATSO@30,A,,GATSO@30,Yes,30\n");
+
+  r = RunCliCapture({"convert", "garmin", dir.File("none.csv"), dir.File("new.txt")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Error can't open source file\n" + dir.File("none.csv") + "\n");
+}
+
+TEST(CliConvert, ExistingOutputNeedsForceOrAppend) {
+  TempDir dir;
+  dir.Write("list.csv", "1,2,X,A\n");
+  dir.Write("cams.txt", "old\n");
+  auto r = RunCliCapture({"convert", "garmin", dir.File("list.csv"), dir.File("cams.txt")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("--force"), std::string::npos);
+  EXPECT_EQ(dir.Read("cams.txt"), "old\n");
+  EXPECT_EQ(RunCliCapture({"convert", "garmin", dir.File("list.csv"), dir.File("cams.txt"), "--append"}).exitCode, 0);
+  EXPECT_EQ(dir.Read("cams.txt"), "old\n2,1,X,A,,X,Yes,\n");
+  EXPECT_EQ(RunCliCapture({"convert", "garmin", dir.File("list.csv"), dir.File("cams.txt"), "--force"}).exitCode, 0);
+  EXPECT_EQ(dir.Read("cams.txt"), "2,1,X,A,,X,Yes,\n");
+}
+
+TEST(CliConvert, NmeaGpxOptions) {
+  TempDir dir;
+  dir.Write("log.txt", kRmc1 + kRmc2);
+  // 11 km apart: both kept at 200 m, only the first with --distance 20000.
+  auto r = RunCliCapture({"convert", "nmea-gpx", dir.File("log.txt"), dir.File("a.gpx")});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "The GPX output file has been created.\n");
+  std::string a = dir.Read("a.gpx");
+  EXPECT_NE(a.find("<trkpt lat=\"51.600000000\""), std::string::npos);
+  r = RunCliCapture({"convert", "nmea-gpx", dir.File("log.txt"), dir.File("b.gpx"), "--route", "--distance", "20000"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  std::string b = dir.Read("b.gpx");
+  EXPECT_NE(b.find("<rtept lat=\"51.500000000\""), std::string::npos);
+  EXPECT_EQ(b.find("51.600000000"), std::string::npos);
+  EXPECT_EQ(RunCliCapture({"convert", "nmea-gpx", dir.File("log.txt"), dir.File("c.gpx"), "--no-distance"}).exitCode, 0);
+  EXPECT_EQ(dir.Read("c.gpx").find("51.600000000"), std::string::npos);
+}
+
+TEST(CliConvert, UsageErrors) {
+  TempDir dir;
+  const std::vector<std::vector<std::string>> cases = {
+      {"convert"},
+      {"convert", "nosuchkind", "a", "b"},
+      {"convert", "garmin", "onlyone"},
+      {"convert", "josm", "a", "b", "--append"},
+      {"convert", "garmin", "a", "b", "--route"},
+      {"convert", "nmea-gpx", "a", "b", "--distance"},
+      {"convert", "nmea-gpx", "a", "b", "--course", "x"},
+      {"convert", "garmin", "a", "b", "--bogus"},
+  };
+  for (const auto& args : cases) {
+    auto r = RunCliCapture(args);
+    EXPECT_EQ(r.exitCode, 2) << args.back();
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("usage: rovex-cli convert"), std::string::npos);
+  }
+}
+
+TEST(CliConvert, JosmAsksForForceOnTheMapFile) {
+  TempDir dir;
+  dir.Write("j.gpx", "<trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg>");
+  dir.Write("map.txt", "old");
+  auto r = RunCliCapture({"convert", "josm", dir.File("j.gpx"), dir.File("map")});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(dir.Read("map.txt"), "old");
+  r = RunCliCapture({"convert", "josm", dir.File("j.gpx"), dir.File("map"), "--force"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(dir.Read("map.txt").substr(0, 20), ";ROVEX Track Editor\n");
+}
+
+TEST(ConverterDialogs, NmeaToGpxButtons) {
+  TempDir dir;
+  dir.Write("log.txt", kRmc1 + kRmc2);
+  NmeaToGpxDialog dialog;
+  testing::FakePrompt prompt;
+  EXPECT_FALSE(dialog.MakeTrack(prompt));
+  EXPECT_EQ(prompt.Texts(),
+            (std::vector<std::string>{"Please select an NMEA log file.", "Error: Unable to create list of points."}));
+
+  prompt.shown.clear();
+  dialog.logPath = dir.File("log.txt");
+  EXPECT_FALSE(dialog.MakeTrack(prompt));
+  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"Please select an output GPX  track file."}));
+  EXPECT_EQ(dialog.rows.size(), 2u);
+
+  prompt.shown.clear();
+  dialog.outputPath = dir.File("o.gpx");
+  dialog.distanceText = "not a number";  // reads as 0: every moving point kept
+  EXPECT_TRUE(dialog.MakeRoute(prompt));
+  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"The GPX output file has been created."}));
+
+  prompt.shown.clear();
+  prompt.QueueAnswer(MsgResult::No);
+  EXPECT_FALSE(dialog.MakeTrack(prompt));
+  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"The output GPX file all ready exists.\n\nOverwrite Yes/No ?",
+                                                      "Error: Unable to create the output GPX track file."}));
+  EXPECT_NE(dir.Read("o.gpx").find("<rte>"), std::string::npos) << "declining keeps the old file";
+
+  prompt.shown.clear();
+  testing::FakeClipboard clipboard;
+  EXPECT_TRUE(dialog.CopyToClipboard(prompt, clipboard));
+  EXPECT_EQ(clipboard.texts, (std::vector<std::string>{dir.Read("o.gpx")}));
+}
+
+TEST(ConverterDialogs, StartingValuesAndCameraDialogs) {
+  TempDir dir;
+  setenv("ROVEX_HOME", dir.Path().c_str(), 1);
+  CameraConvertDialog pocket(CameraConvertDialog::List::PocketGps);
+  CameraConvertDialog garmin(CameraConvertDialog::List::Garmin);
+  EXPECT_EQ(pocket.source, dir.File("pocketgps_uk_sc.csv"));
+  EXPECT_EQ(garmin.source, dir.File("Speed_Cam_Uk.csv"));
+  EXPECT_EQ(garmin.destination, dir.File("ROVEXCamera.txt"));
+  testing::FakePrompt prompt;
+  dir.Write("pocketgps_uk_sc.csv", "h\n1,2,X,Y\n");
+  EXPECT_TRUE(pocket.Convert(prompt));
+  EXPECT_EQ(dir.Read("ROVEXCamera.txt"), "2,1,X,Y,,X,Yes,\n");
+  EXPECT_FALSE(garmin.Convert(prompt)) << "a failed conversion keeps the dialog open";
+
+  MultiCameraConvertDialog multi;
+  multi.AddFiles(dir.Path(), {"a.csv", "b.ov2", "c.csv"});
+  multi.RemoveRows({1, 7});
+  EXPECT_EQ(multi.sources, (std::vector<std::string>{dir.File("a.csv"), dir.File("c.csv")}));
+  unsetenv("ROVEX_HOME");
+}
+
+TEST(ConverterDialogs, JosmAsksBeforeReplacingTheMap) {
+  TempDir dir;
+  dir.Write("j.gpx", "<trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg>");
+  dir.Write("m.txt", "old");
+  ConvertJosmDialog dialog;
+  dialog.source = dir.File("j.gpx");
+  dialog.destination = dir.File("m.txt");
+  testing::FakePrompt prompt;
+  prompt.QueueAnswer(MsgResult::No);
+  EXPECT_FALSE(dialog.Convert(prompt));
+  EXPECT_EQ(dir.Read("m.txt"), "old");
+  EXPECT_TRUE(dialog.Convert(prompt));  // the default answer is Yes
+  EXPECT_EQ(prompt.Texts().front(), "The file already exists.\n\nDo you want to overwrite it ?");
+  EXPECT_NE(dir.Read("m.txt"), "old");
+}
+
+}  // namespace
+}  // namespace rovex::converters
