@@ -33,5 +33,6 @@ int CmdSettings(const std::vector<std::string>& args, CliContext& ctx);
 int CmdParse(const std::vector<std::string>& args, CliContext& ctx);
 int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx);
 int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
+int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

@@ -9,6 +9,7 @@ const std::vector<CliCommand>& Commands() {
       {"parse", "parse FILE", CmdParse},
       {"monitor", "monitor [--port PORT] [--speed BAUD] [--count N]", CmdMonitor},
       {"replay", "replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]", CmdReplay},
+      {"route", "route FILE", CmdRoute},
   };
   return commands;
 }
