@@ -155,8 +155,6 @@ TEST_F(Follower, ResetReadsTheModeAgain) {
   follower.ResetAnnouncements();
   EXPECT_FALSE(follower.Mode().motorway);
   EXPECT_TRUE(follower.Mode().town);
-  EXPECT_EQ(DistancesFor({true, true, true}).far, 1400);
-  EXPECT_EQ(DistancesFor({false, false, false}).near, 300);
 }
 
 }  // namespace

@@ -81,13 +81,6 @@ TEST(RouteView, LayoutTextsAndPanel) {
   EXPECT_EQ(lines[5]->pen.colour, (Rgb{0, 193, 230}));
 }
 
-TEST(RouteView, SpeedLineByUnit) {
-  EXPECT_EQ(route_view::SpeedLine(10.0, 1), "Speed 19 kph");
-  EXPECT_EQ(route_view::SpeedLine(10.0, 2), "Speed 10 knots");
-  EXPECT_EQ(route_view::SpeedLine(1.0, 0), "Speed 0 mph");
-  EXPECT_EQ(route_view::SpeedLine(1.5, 0), "Speed 2 mph");
-}
-
 TEST(RouteView, CamerasAreDrawnOverTheMap) {
   RouteViewData d = Data();
   std::vector<CameraRecord> cameras(2);
