@@ -34,5 +34,6 @@ int CmdParse(const std::vector<std::string>& args, CliContext& ctx);
 int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx);
 int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& args, CliContext& ctx);
+int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

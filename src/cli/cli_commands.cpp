@@ -13,6 +13,7 @@ const std::vector<CliCommand>& Commands() {
        "convert KIND INPUT... OUTPUT [--force] [--append] [--route] [--distance M | --no-distance] [--course DEG] "
        "[--type-prefix] (convert --help lists the kinds)",
        CmdConvert},
+      {"route", "route FILE", CmdRoute},
   };
   return commands;
 }
