@@ -56,6 +56,7 @@ TEST(MapZoom, TheManualLocationZoomMessageAndTheModesWithTheirOwnZoom) {
   for (int mode : {kTrackEditorMode, kTrekbuddyMode}) {
     s.SwitchToMode(mode);
     s.RunCommand(cmd::kToolZoomOut);
+    EXPECT_EQ(StoredScale(f), 4000u) << mode;
     s.OnPostedMessage(WM_MAP_ZOOM, 0, 1);
     EXPECT_EQ(StoredScale(f), 4000u) << mode;
     s.SwitchToMode(kCameraMode);
