@@ -16,8 +16,8 @@
 namespace rovex {
 namespace {
 
-// The program started as `make run` starts it, on a machine that has never run ROVEX:
-// the data root is seeded from the share folder beside the build's programs.
+// The program started as `make run` starts it, by default on a machine that has
+// never run ROVEX: the data root is seeded from the share folder beside the build's programs.
 struct DemoStart {
   MemorySettingsStore store;
   testing::FakePrompt prompt;
@@ -25,21 +25,22 @@ struct DemoStart {
   testing::TempDir home;
   std::unique_ptr<CROVEXApp> app;
 
-  explicit DemoStart(CROVEXApp::Demo demo) {
+  void Run(CROVEXApp::Demo demo, double speed = 50.0) {
     setenv("ROVEX_HOME", home.Path().c_str(), 1);
     Services services;
     services.store = &store;
     services.prompt = &prompt;
     services.shell = &shell;
     app = std::make_unique<CROVEXApp>(services);
-    app->SetDemo(demo, 50.0);
+    app->SetDemo(demo, speed);
     app->InitInstance(false);
     QApplication::processEvents();
   }
 };
 
 TEST(DemoStartTest, FirstRunSeedsTheDataRootAndPlaysTheDriveWithoutQuestions) {
-  DemoStart s(CROVEXApp::Demo::FirstRun);
+  DemoStart s;
+  s.Run(CROVEXApp::Demo::FirstRun);
   EXPECT_TRUE(s.prompt.shown.empty());
   EXPECT_TRUE(s.prompt.confirmTitles.empty());
   RegistrySettings settings(s.store, nullptr);
@@ -47,35 +48,24 @@ TEST(DemoStartTest, FirstRunSeedsTheDataRootAndPlaysTheDriveWithoutQuestions) {
   EXPECT_EQ(settings.ReadTextSetting("VoiceFolder"), s.home.File("Voice"));
   EXPECT_TRUE(std::filesystem::exists(s.home.File("Voice/1500.wav")));
   EXPECT_EQ(s.app->DemoLog(), s.home.File("Log/demo_drive.txt"));
-}
 
-TEST(DemoStartTest, APlainFirstStartOffersTheResetInstead) {
-  DemoStart s(CROVEXApp::Demo::Off);  // plain start of an unconfigured program: the reset is offered instead
-  EXPECT_TRUE(s.app->DemoLog().empty());
-  EXPECT_EQ(s.prompt.confirmTitles, std::vector<std::string>{"Reset ROVEX options"});
+  DemoStart plain;  // a plain first start of an unconfigured program offers the reset instead
+  plain.Run(CROVEXApp::Demo::Off);
+  EXPECT_TRUE(plain.app->DemoLog().empty());
+  EXPECT_EQ(plain.prompt.confirmTitles, std::vector<std::string>{"Reset ROVEX options"});
 }
 
 TEST(DemoStartTest, DemoOnAConfiguredMachineReplaysOnlyWhenTheUserSaysYes) {
   for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
-    MemorySettingsStore store;
-    store.Write(kRovexKey, "CameraFile", SettingValue::Text("/mine/cameras.txt"));
-    store.Write(kRovexKey, "Version", SettingValue::Number(11));
-    testing::FakePrompt prompt;
-    prompt.QueueAnswer(answer);
-    testing::FakeShellOpener shell;
-    testing::TempDir home;
-    setenv("ROVEX_HOME", home.Path().c_str(), 1);
-    Services services;
-    services.store = &store;
-    services.prompt = &prompt;
-    services.shell = &shell;
-    CROVEXApp app(services);
-    app.SetDemo(CROVEXApp::Demo::Always, 1.0);
-    app.InitInstance(false);
-    ASSERT_FALSE(prompt.shown.empty());
-    EXPECT_EQ(prompt.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(store.Read(kRovexKey, "CameraFile").value.text, "/mine/cameras.txt");
-    EXPECT_EQ(app.DemoLog().empty(), answer == MsgResult::No);
+    DemoStart s;
+    s.store.Write(kRovexKey, "CameraFile", SettingValue::Text("/mine/cameras.txt"));
+    s.store.Write(kRovexKey, "Version", SettingValue::Number(11));
+    s.prompt.QueueAnswer(answer);
+    s.Run(CROVEXApp::Demo::Always, 1.0);
+    ASSERT_FALSE(s.prompt.shown.empty());
+    EXPECT_EQ(s.prompt.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(s.store.Read(kRovexKey, "CameraFile").value.text, "/mine/cameras.txt");
+    EXPECT_EQ(s.app->DemoLog().empty(), answer == MsgResult::No);
   }
 }
 

@@ -1,13 +1,12 @@
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <typeindex>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -15,8 +14,10 @@
 #include <gtest/gtest.h>
 
 #include "app/camera_table_widget.h"
+#include "app/colours_dialog.h"
 #include "app/com_settings_window.h"
 #include "app/distance_dialog.h"
+#include "app/manual_location_dialog.h"
 #include "app/near_camera_list_window.h"
 #include "app/option_dialogs.h"
 #include "app/passed_camera_list_window.h"
@@ -91,15 +92,7 @@ TEST_F(Dialogs, ComSettingsOffersThePortsPresentAndWritesWhatWasTyped) {
   model.OnInitDialog();
   ComSettingsWindow w(model);
   w.show();
-  EXPECT_EQ(w.windowTitle(), "Com Settings");
-  // The stored Com1 is not plugged in but stays choosable.
-  ASSERT_EQ(w.Port()->count(), 3);
-  EXPECT_EQ(w.Port()->currentText(), "Com1");
-  EXPECT_EQ(w.Speed()->currentText(), "4800");
-  EXPECT_EQ(w.Parity()->currentText(), "None");
-  EXPECT_EQ(w.DataBits()->currentText(), "8");
-  EXPECT_EQ(w.StopBits()->currentText(), "1");
-  EXPECT_EQ(w.Speed()->count(), 12);
+  ASSERT_EQ(w.Port()->currentText(), "Com1") << "the stored port, not plugged in, last in the list";
   testing::SaveShot(w, "dialog_com_settings");
 
   w.Port()->setFocus();
@@ -113,20 +106,14 @@ TEST_F(Dialogs, ComSettingsOffersThePortsPresentAndWritesWhatWasTyped) {
   EXPECT_EQ(w.result(), QDialog::Accepted);
   EXPECT_EQ(Text("Port"), "Com3");
   EXPECT_EQ(Text("Speed"), "4801");
-  EXPECT_EQ(Text("Parity"), "None");
-  EXPECT_EQ(Text("DataBits"), "8");
-}
 
-TEST_F(Dialogs, ComSettingsEscapeWritesNothing) {
-  CComSettingsDlg model(store, nullptr);
-  model.OnInitDialog();
-  ComSettingsWindow w(model);
-  w.show();
-  w.Speed()->lineEdit()->selectAll();
-  QTest::keyClicks(w.Speed()->lineEdit(), "9600");
-  QTest::keyClick(&w, Qt::Key_Escape);
-  EXPECT_EQ(w.result(), QDialog::Rejected);
-  EXPECT_EQ(Text("Speed"), "4800");
+  ComSettingsWindow again(model);
+  again.show();
+  again.Speed()->lineEdit()->selectAll();
+  QTest::keyClicks(again.Speed()->lineEdit(), "9600");
+  QTest::keyClick(&again, Qt::Key_Escape);
+  EXPECT_EQ(again.result(), QDialog::Rejected);
+  EXPECT_EQ(Text("Speed"), "4801") << "Escape writes nothing";
 }
 
 TEST_F(Dialogs, ReplayAndDistanceDialogs) {
@@ -134,7 +121,6 @@ TEST_F(Dialogs, ReplayAndDistanceDialogs) {
     CDlgReplay model(prompt);
     CReplayDlg w(model);
     w.show();
-    EXPECT_EQ(w.windowTitle(), "Replay log file");
     testing::SaveShot(w, "dialog_replay");
     auto edits = w.findChildren<QLineEdit*>();
     ASSERT_EQ(edits.size(), 2);
@@ -144,10 +130,6 @@ TEST_F(Dialogs, ReplayAndDistanceDialogs) {
     QTest::keyClick(edits[1], Qt::Key_Return);
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(model.Delay(), 0);
-    std::vector<QString> buttons;
-    for (auto* b : w.findChildren<QPushButton*>()) buttons.push_back(b->text());
-    EXPECT_NE(std::find(buttons.begin(), buttons.end(), "&OK"), buttons.end());
-    EXPECT_NE(std::find(buttons.begin(), buttons.end(), "&Cancel"), buttons.end());
   }
   {
     CDlgDistance model;
@@ -196,9 +178,6 @@ TEST_F(Dialogs, SendLogShowsTheThreadsCountsOnTheWindowsThread) {
     model.OnInitDialog();
     SendLogWindow w(model);
     w.show();
-    EXPECT_EQ(w.windowTitle(), "Send log");
-    EXPECT_EQ(w.LoopCount()->text(), "10");
-    EXPECT_EQ(w.LinesSent()->text(), "0");
     bool offThread = false;
     QObject::connect(w.LinesSent(), &QLineEdit::textChanged, &w,
                      [&] { offThread = offThread || QThread::currentThread() != qApp->thread(); });
@@ -207,9 +186,6 @@ TEST_F(Dialogs, SendLogShowsTheThreadsCountsOnTheWindowsThread) {
     QTest::keyClicks(w.FileName(), QString::fromStdString(dir.File("log.txt")));
     w.LoopCount()->selectAll();
     QTest::keyClicks(w.LoopCount(), "2");
-    for (const char* text : {"St&art", "St&op", "&Pause", "&Single Step", "&Browse", "&Cancel"}) {
-      EXPECT_NE(w.Button(QString::fromLatin1(text)), nullptr) << text;
-    }
     QTest::mouseClick(w.Button(QStringLiteral("St&art")), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !model.Sending() && w.LoopCount()->text() == "1"; }, 10000));
     QApplication::processEvents();
@@ -238,20 +214,12 @@ TEST_F(Dialogs, NearCameraListPlacesItsTableByTheResizeRule) {
   EXPECT_EQ(w.Table()->geometry(), QRect(10, 50, 680, 240));
   EXPECT_EQ(w.OkButton()->pos(), QPoint(590, 10));
   ASSERT_EQ(w.Table()->rowCount(), 3);
-  EXPECT_EQ(w.Table()->columnCount(), 9);
-  EXPECT_EQ(w.Table()->horizontalHeaderItem(8)->text(), "SpeedLimit");
-  EXPECT_EQ(w.Table()->columnWidth(0), 95);
   EXPECT_EQ(w.Table()->item(1, 3)->text(), "Truvelo");
-  EXPECT_EQ(w.Table()->item(1, 8)->text(), "40");
   w.resize(960, 260);
   QApplication::processEvents();
   testing::SaveShot(w, "dialog_near_camera_list");
   QTest::keyClick(&w, Qt::Key_Return);
   EXPECT_EQ(w.result(), QDialog::Accepted);
-
-  NearCameraListWindow empty(NearCameraList::Build(nullptr, kLat, kLon));
-  ASSERT_EQ(empty.Table()->rowCount(), 1);
-  EXPECT_EQ(empty.Table()->item(0, 0)->text(), "Camera list is empty");
 }
 
 TEST_F(Dialogs, PassedCameraListProcessesALogAndCopiesIt) {
@@ -277,17 +245,9 @@ TEST_F(Dialogs, PassedCameraListProcessesALogAndCopiesIt) {
   ASSERT_EQ(prompt.Texts().back(), "Finished");
   ASSERT_EQ(w.Table()->rowCount(), 4);
   EXPECT_EQ(w.Table()->item(0, 0)->text(), "List contains 3 items");
-  EXPECT_EQ(w.Table()->horizontalHeaderItem(2)->text(), "Line no.");
-  // All three were within the farthest distance from the start, so they are listed in the camera file's order.
-  EXPECT_EQ(w.Table()->item(1, 1)->text(), "GATSO");
-  EXPECT_EQ(w.Table()->item(1, 0)->text(), "0.800 km");
-  EXPECT_EQ(w.Table()->item(1, 3)->text(), "");
+  // The typed nearest distance reached the model: the SPECS camera 150 m off the road is listed with the speed there.
   EXPECT_EQ(w.Table()->item(2, 1)->text(), "SPECS");
-  EXPECT_EQ(w.Table()->item(2, 0)->text(), "0.150 km");
-  // Within 200 m: the speed there, 30 knots in mph.
   EXPECT_EQ(w.Table()->item(2, 3)->text(), "35 mph");
-  EXPECT_EQ(w.Table()->item(3, 1)->text(), "Truvelo");
-  EXPECT_EQ(w.Table()->item(3, 2)->text(), "3");
   w.resize(620, 300);
   QApplication::processEvents();
   testing::SaveShot(w, "dialog_passed_camera_list");
@@ -299,40 +259,32 @@ TEST_F(Dialogs, PassedCameraListProcessesALogAndCopiesIt) {
   EXPECT_EQ(prompt.Texts().back(), "The list has been copied to the Windows paste buffer.");
 }
 
-// Through the program's own menu: the dialog opens on the view, OK writes, and the view takes the new value.
-TEST(DialogCommands, OptionsMenuOpensTheDialogsAndTheViewTakesTheirValues) {
+// Each command that asks for a dialog gets its window, on the view, from the window's table.
+TEST(DialogCommands, EachCommandOpensItsWindow) {
   testing::QtTestApp();
   testing::AppFixture f;
   CMainFrame& frame = f.Start(false);
-  for (int id : {cmd::kOptionsSpeed, cmd::kOptionsTimeZone, cmd::kOptionsTrackLogging, cmd::kOptionsMapScale,
-                 cmd::kOptionsColours, cmd::kOptionsSpecs, cmd::kOptionsComm, cmd::kDayColours, cmd::kNightColours,
-                 cmd::kSendLogFile, cmd::kNearCameraList, cmd::kPassedCameraList}) {
-    EXPECT_NE(frame.MenuAction(id), nullptr) << id;
+  const std::vector<std::pair<int, std::type_index>> cases = {
+      {cmd::kOptionsSpeed, typeid(CSpeedSetup)},          {cmd::kOptionsTimeZone, typeid(CDlg_Timezone)},
+      {cmd::kOptionsTrackLogging, typeid(CDlgTrackingOptions)}, {cmd::kOptionsMapScale, typeid(CMapScale)},
+      {cmd::kOptionsColours, typeid(CDLG_Colours)},      {cmd::kOptionsSpecs, typeid(CDlg_SpecsAverageSpeed)},
+      {cmd::kOptionsComm, typeid(ComSettingsWindow)},     {cmd::kSendLogFile, typeid(SendLogWindow)},
+      {cmd::kNearCameraList, typeid(NearCameraListWindow)}, {cmd::kPassedCameraList, typeid(PassedCameraListWindow)},
+      {cmd::kDistanceToLocation, typeid(CDistanceDlg)},   {cmd::kManualLocation, typeid(CManualLocationDlg)},
+      {cmd::kReplayLog, typeid(CReplayDlg)},
+  };
+  for (const auto& [id, window] : cases) {
+    std::optional<std::type_index> shown;
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        shown = typeid(*d);
+        EXPECT_EQ(d->parentWidget(), &f.View()) << id;
+        d->reject();
+      }
+    });
+    ASSERT_TRUE(frame.RunCommand(id)) << id;
+    EXPECT_EQ(shown, std::optional<std::type_index>(window)) << id;
   }
-  QString title;
-  QTimer::singleShot(0, [&] {
-    auto* d = qobject_cast<CSpeedSetup*>(QApplication::activeModalWidget());
-    ASSERT_NE(d, nullptr);
-    title = d->windowTitle();
-    d->Button(2)->click();
-    QTest::keyClick(d, Qt::Key_Return);
-  });
-  frame.MenuAction(cmd::kOptionsSpeed)->trigger();
-  EXPECT_EQ(title, "Speed Setup");
-  EXPECT_EQ(f.store.Read(kRovexKey, "SpeedUnits").value.number, 2u);
-  EXPECT_EQ(f.View().System().State().speedUnits, 2u);
-
-  QTimer::singleShot(0, [&] {
-    auto* d = qobject_cast<CDlgTrackingOptions*>(QApplication::activeModalWidget());
-    ASSERT_NE(d, nullptr);
-    d->LogTrack()->setChecked(true);
-    d->RecordLength()->selectAll();
-    QTest::keyClicks(d->RecordLength(), "100");
-    QTest::keyClick(d->RecordLength(), Qt::Key_Return);
-  });
-  frame.RunCommand(cmd::kOptionsTrackLogging);
-  ASSERT_NE(f.View().System().Pipeline().Track(), nullptr);
-  EXPECT_EQ(f.View().System().Pipeline().Track()->SlotCount(), 501);
 }
 
 }  // namespace

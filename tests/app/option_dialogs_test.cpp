@@ -35,34 +35,25 @@ class OptionDialogs : public ::testing::Test {
   RegistrySettings settings{store, &prompt};
 };
 
-// Typing into the real widget and pressing Enter must reach the store through the model.
-TEST_F(OptionDialogs, TimeZoneTypedAndConfirmedWithEnter) {
-  CDlg_Timezone dlg(settings);
-  dlg.show();
-  EXPECT_EQ(dlg.windowTitle(), "Time Zone");
-  EXPECT_EQ(dlg.Edit()->text(), "+1");
-  testing::SaveShot(dlg, "dialog_time_zone");
-  dlg.Edit()->selectAll();
-  QTest::keyClicks(dlg.Edit(), "13");
-  QTest::keyClick(dlg.Edit(), Qt::Key_Return);
-  EXPECT_EQ(dlg.result(), QDialog::Accepted);
-  EXPECT_EQ(Text("TimeZone"), "12");
-}
-
-TEST_F(OptionDialogs, EscapeWritesNothing) {
-  CDlg_Timezone dlg(settings);
-  dlg.show();
-  dlg.Edit()->selectAll();
-  QTest::keyClicks(dlg.Edit(), "-7");
-  QTest::keyClick(dlg.Edit(), Qt::Key_Escape);
-  EXPECT_EQ(dlg.result(), QDialog::Rejected);
-  EXPECT_EQ(Text("TimeZone"), "+1");
+// Typing into the real widget and pressing Enter must reach the store through
+// the model; Escape writes nothing.
+TEST_F(OptionDialogs, TimeZoneEnterWritesAndEscapeDoesNot) {
+  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+    CDlg_Timezone dlg(settings);
+    dlg.show();
+    EXPECT_EQ(dlg.Edit()->text(), "+1");
+    if (key == Qt::Key_Return) testing::SaveShot(dlg, "dialog_time_zone");
+    dlg.Edit()->selectAll();
+    QTest::keyClicks(dlg.Edit(), "13");
+    QTest::keyClick(dlg.Edit(), key);
+    EXPECT_EQ(dlg.result(), key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(Text("TimeZone"), key == Qt::Key_Return ? "12" : "+1");
+  }
 }
 
 TEST_F(OptionDialogs, TrackingLengthIsClampedAndFlagsWritten) {
   CDlgTrackingOptions dlg(settings);
   dlg.show();
-  EXPECT_EQ(dlg.windowTitle(), "Track logging options");
   EXPECT_EQ(dlg.RecordLength()->text(), "5000");
   testing::SaveShot(dlg, "dialog_tracking");
   ClickIndicator(dlg.LogTrack());
@@ -97,7 +88,6 @@ TEST_F(OptionDialogs, SpeedMapScaleAndSpecs) {
     CDlg_SpecsAverageSpeed dlg(settings);
     dlg.show();
     EXPECT_TRUE(dlg.Enable()->isChecked());
-    EXPECT_EQ(dlg.Enable()->text(), "&Enable specs average speed ");
     testing::SaveShot(dlg, "dialog_average_speed");
     ClickIndicator(dlg.Enable());
     dlg.accept();
@@ -133,7 +123,6 @@ TEST_F(OptionDialogs, ColourPickerEditsMoveTheColour) {
   CColourPickerDlg picker(Colour{});
   picker.resize(420, 420);
   picker.show();
-  EXPECT_EQ(picker.windowTitle(), "Colour picker");
   picker.Edit(ColourPickerModel::R)->setFocus();
   QTest::keyClicks(picker.Edit(ColourPickerModel::R), "255");
   EXPECT_EQ(picker.Result(), (Colour{255, 0, 0}));

@@ -11,71 +11,47 @@
 #include "qtplatform/qt_message_poster.h"
 #include "support/temp_dir.h"
 #include "system/command_ids.h"
+#include "system/command_table.h"
 
 namespace rovex {
 namespace {
 
 using testing::AppFixture;
 
-TEST(Shell, StartsTitledRovexInTheCameraMode) {
+// Qt key events reach the system's commands: letters, function keys and
+// typed digits; the presets set the frame and the view's surface follows.
+TEST(Shell, KeysReachTheirCommandsThroughTheWindow) {
   AppFixture f;
   CMainFrame& frame = f.Start();
   EXPECT_EQ(frame.windowTitle(), "ROVEX");
-  EXPECT_EQ(f.View().System().ViewMode(), kCameraMode);
   EXPECT_TRUE(f.prompt.shown.empty()) << "complete settings ask nothing";
-}
-
-TEST(Shell, F5CyclesThroughTheEightTitlesBackToCamera) {
-  AppFixture f;
-  CMainFrame& frame = f.Start();
-  QStringList titles;
-  for (int i = 0; i < 8; ++i) {
-    f.Press(Qt::Key_F5);
-    titles << frame.windowTitle();
+  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 780, 600)) << "AutoStartSize gives the 800 by 600 preset";
+  struct Case {
+    const char* legend;
+    Qt::Key key;
+    const char* text;
+    const char* title;
+  };
+  for (const Case& c : {Case{"F5 next view", Qt::Key_F5, "", "ROVEX POI View"},
+                        Case{"V next view", Qt::Key_V, "v", "ROVEX Route View"},
+                        Case{"B camera map", Qt::Key_B, "b", "ROVEX Camera View"},
+                        Case{"comma route toggle", Qt::Key_Comma, ",", "ROVEX Route View"}}) {
+    f.Press(c.key, c.text);
+    EXPECT_EQ(frame.windowTitle(), c.title) << c.legend;
   }
-  EXPECT_EQ(titles, (QStringList{"ROVEX POI View", "ROVEX Route View", "ROVEX Compass View", "ROVEX Pointer View",
-                                 "ROVEX Track Editor View", "ROVEX Trail View", "ROVEX Trekbuddy View",
-                                 "ROVEX Camera View"}));
-  f.Press(Qt::Key_V, "v");
-  EXPECT_EQ(frame.windowTitle(), "ROVEX POI View");
-  f.Press(Qt::Key_B, "b");
-  EXPECT_EQ(frame.windowTitle(), "ROVEX Camera View");
-}
+  f.Press(Qt::Key_4, "4");
+  QApplication::processEvents();
+  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 580, 460));
+  EXPECT_LT(f.View().Picture().width(), 580);
+  f.Press(Qt::Key_7, "7");
+  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 795, 630));
 
-TEST(Shell, AutoStartSizeGivesThe800By600Preset) {
-  AppFixture f;
-  CMainFrame& frame = f.Start();
-  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 780, 600));
   AppFixture off;
   RegistrySettings(off.store, nullptr).WriteNumberSetting("AutoStartSize", 0);
   EXPECT_NE(off.Start().frameGeometry(), QRect(10, 10, 780, 600));
 }
 
-TEST(Shell, WindowPresetKeysAndTheSmallWindow) {
-  AppFixture f;
-  CMainFrame& frame = f.Start();
-  f.Press(Qt::Key_4, "4");
-  QApplication::processEvents();
-  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 580, 460));
-  f.Press(Qt::Key_7, "7");
-  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 795, 630));
-  f.Press(Qt::Key_6, "6");
-  EXPECT_EQ(frame.frameGeometry(), QRect(10, 10, 780, 600));
-}
-
-TEST(Shell, RouteTwiceReturnsToCameraAndAsksTheNextSentenceToReload) {
-  AppFixture f;
-  CMainFrame& frame = f.Start();
-  QAction* route = frame.MenuAction(cmd::kViewRoute);
-  ASSERT_NE(route, nullptr);
-  route->trigger();
-  EXPECT_EQ(frame.windowTitle(), "ROVEX Route View");
-  route->trigger();
-  EXPECT_EQ(frame.windowTitle(), "ROVEX Camera View");
-  EXPECT_EQ(f.View().System().RefreshCounter(), 71);
-}
-
-TEST(Shell, MenusShowOnlyWorkingCommandsWithTheirPromptsAndChecks) {
+TEST(Shell, MenusAndToolbarsCarryOnlyWorkingCommands) {
   AppFixture f;
   CMainFrame& frame = f.Start();
   ASSERT_NE(frame.MenuAction(cmd::kViewCameraMap), nullptr);
@@ -85,11 +61,8 @@ TEST(Shell, MenusShowOnlyWorkingCommandsWithTheirPromptsAndChecks) {
   EXPECT_TRUE(menus.contains("&View"));
   EXPECT_FALSE(menus.contains("&Convert"));
 
-  QAction* item = frame.MenuAction(cmd::kWindow800x700);
-  ASSERT_NE(item, nullptr);
-  EXPECT_EQ(item->text(), "Scr=800*&700\t7");
-  item->showStatusText(&frame);
-  EXPECT_EQ(frame.StatusPrompt(), "Set window size to 800 by 700 (shows nmea strings)");
+  frame.MenuAction(cmd::kWindow800x700)->showStatusText(&frame);
+  EXPECT_EQ(frame.StatusPrompt().toStdString(), CommandPrompt(cmd::kWindow800x700));
   QStatusTipEvent leave{QString()};
   QApplication::sendEvent(&frame, &leave);
   EXPECT_EQ(frame.StatusPrompt(), "Ready");
@@ -100,29 +73,26 @@ TEST(Shell, MenusShowOnlyWorkingCommandsWithTheirPromptsAndChecks) {
   EXPECT_EQ(frame.IsChecked(cmd::kViewRovexToolbar), std::optional<bool>(false));
   frame.MenuAction(cmd::kViewStatusBar)->trigger();
   EXPECT_FALSE(frame.statusBar()->isVisible());
-}
 
-TEST(Shell, ToolbarsDockOnAnySideAndCarryTheWorkingButtons) {
-  AppFixture f;
-  CMainFrame& frame = f.Start();
   for (QToolBar* bar : {frame.StandardToolBar(), frame.RovexToolBar()}) {
     EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
     EXPECT_TRUE(bar->isMovable());
   }
-  QStringList buttons;
-  for (QAction* a : frame.RovexToolBar()->actions()) buttons << a->toolTip();
-  EXPECT_TRUE(buttons.contains("Zoom in"));
-  EXPECT_TRUE(buttons.contains("Night colours"));
   for (QAction* a : frame.RovexToolBar()->actions()) EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
 }
 
-TEST(Shell, PostedZoomMessagesReachTheSystem) {
+TEST(Shell, PostedMessagesReachTheSystemAndPassesRunWhileHidden) {
   AppFixture f;
-  f.Start();
+  f.Start(false);
+  ASSERT_FALSE(f.View().isVisible());
   QtMessagePoster poster(&f.View());
   poster.Post(WM_MAP_ZOOM, 0, 1);
   QApplication::processEvents();
   EXPECT_EQ(RegistrySettings(f.store, nullptr).ReadMapScale(), 2000u);
+  int before = f.View().DrawingPasses();
+  f.View().System().RunCommand(cmd::kNextView);
+  EXPECT_EQ(f.View().DrawingPasses(), before + 1);
+  EXPECT_EQ(f.Frame().windowTitle(), "ROVEX POI View");
 }
 
 TEST(Shell, AboutOpensTheHomePageThroughTheDesktop) {
@@ -130,17 +100,7 @@ TEST(Shell, AboutOpensTheHomePageThroughTheDesktop) {
   const std::string home = CMainFrame::HomePage();
   CAboutDlg about(&shell, home.c_str());
   about.OpenHomePage();
-  EXPECT_EQ(shell.opened, std::vector<std::string>{CMainFrame::HomePage()});
-}
-
-TEST(Shell, DrawingPassesRunWhileTheWindowIsHidden) {
-  AppFixture f;
-  f.Start(false);
-  ASSERT_FALSE(f.View().isVisible());
-  int before = f.View().DrawingPasses();
-  f.View().System().RunCommand(cmd::kNextView);
-  EXPECT_EQ(f.View().DrawingPasses(), before + 1);
-  EXPECT_EQ(f.Frame().windowTitle(), "ROVEX POI View");
+  EXPECT_EQ(shell.opened, std::vector<std::string>{home});
 }
 
 TEST(Shell, EmptySettingsOfferTheResetThenTheFirstRunQuestion) {
@@ -149,17 +109,9 @@ TEST(Shell, EmptySettingsOfferTheResetThenTheFirstRunQuestion) {
   f.prompt.QueueAnswer(MsgResult::Cancel);
   f.Start();
   ASSERT_EQ(f.prompt.confirmTitles, std::vector<std::string>{"Reset ROVEX options"});
-  ASSERT_EQ(f.prompt.shown.size(), 2u);
+  ASSERT_GE(f.prompt.shown.size(), 1u);
   EXPECT_EQ(f.prompt.shown[0].text.rfind("Setup registry values?", 0), 0u);
-  EXPECT_EQ(f.prompt.shown[1].text.rfind("Some parts of the ROVEX program", 0), 0u);
-  EXPECT_EQ(f.Frame().windowTitle(), "ROVEX");
 }
-
-}  // namespace
-}  // namespace rovex
-
-namespace rovex {
-namespace {
 
 TEST(ShellDrawing, DoAnOndrawFillsTheView) {
   testing::TempDir dir;
@@ -169,32 +121,12 @@ TEST(ShellDrawing, DoAnOndrawFillsTheView) {
   const QImage before = f.View().Picture();
   ASSERT_GT(before.height(), 415) << "the view holds the camera panels";
   EXPECT_EQ(before.pixelColor(100, 200), QColor(Qt::white)) << "nothing but the background before a sentence";
-  QAction* ondraw = frame.MenuAction(cmd::kDoAnOndraw);
-  ASSERT_NE(ondraw, nullptr);
-  ondraw->trigger();
+  frame.MenuAction(cmd::kDoAnOndraw)->trigger();
   const QImage& after = f.View().Picture();
   EXPECT_EQ(after.pixelColor(100, 200), QColor(Qt::black)) << "the radar";
   EXPECT_EQ(after.pixelColor(184, 261), QColor(0, 192, 230)) << "the centre of the cross hairs";
   EXPECT_EQ(after.pixelColor(700, 20), QColor(0, 0xe5, 0x98)) << "the Distance panel in the day colour";
   EXPECT_EQ(after.pixelColor(1, 1), QColor(190, 190, 190)) << "panel frames";
-  // The missing camera file was reported through the prompt.
-  ASSERT_FALSE(f.prompt.shown.empty());
-  EXPECT_EQ(f.prompt.shown[0].text.rfind("Error can't open the camera location file", 0), 0u);
-}
-
-TEST(ShellDrawing, TheSmallWindowDropsTheRightTableTheBottomRowAndTheDistancePanel) {
-  AppFixture f;
-  f.Start();
-  f.Press(Qt::Key_4, "4");
-  QApplication::processEvents();
-  f.View().System().RunCommand(cmd::kDoAnOndraw);
-  const QImage& picture = f.View().Picture();
-  ASSERT_LT(picture.width(), 750);
-  ASSERT_LT(picture.height(), 445);
-  // Only the label column fits: the view is white left of it, where the radar would be.
-  EXPECT_EQ(picture.pixelColor(100, 200), QColor(Qt::white));
-  EXPECT_EQ(picture.pixelColor(400, 130), QColor(0, 0xe5, 0x98)) << "the Speed Limit label";
-  EXPECT_EQ(picture.pixelColor(100, 20), QColor(Qt::white)) << "no Distance panel";
 }
 
 }  // namespace

@@ -113,13 +113,6 @@ TEST_F(Replay, TwelveSentencesReportTwelveLinesSent) {
   EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9);
 }
 
-TEST_F(Replay, EverySentenceTypeReachesTheParser) {
-  Play(File(kGsv + "\n" + kGsa + "\n" + kGga + "\n"));
-  EXPECT_EQ(pipeline.Parser().Gsv().count, 1u);
-  EXPECT_EQ(pipeline.Parser().Gsa().count, 1u);
-  EXPECT_EQ(pipeline.Parser().Gga().count, 1u);
-}
-
 TEST_F(Replay, LineEndsOfAnyKindAreRemoved) {
   Play(File(kRmc + "\r\r\n" + kGga + "\r\n" + kGsa + "\n" + kGsv + "\r"));
   EXPECT_EQ(view.Draws(), (std::vector<std::string>{kRmc, kGga, kGsa, kGsv}));

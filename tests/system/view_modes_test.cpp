@@ -7,26 +7,15 @@
 namespace rovex {
 namespace {
 
+using namespace cmd;
 using testing::SystemFixture;
-
-TEST(ViewMode, TitlesAndOutOfRangeModesAreCamera) {
-  const std::vector<std::pair<int, std::string>> cases = {
-      {0, "ROVEX Camera View"},  {1, "ROVEX POI View"},          {2, "ROVEX Route View"},
-      {3, "ROVEX Compass View"}, {4, "ROVEX Pointer View"},      {5, "ROVEX Track Editor View"},
-      {6, "ROVEX Trail View"},   {7, "ROVEX Trekbuddy View"},    {8, "ROVEX Camera View"},
-      {-1, "ROVEX Camera View"}, {1000, "ROVEX Camera View"},
-  };
-  for (const auto& [mode, title] : cases) EXPECT_EQ(ViewTitle(mode), title) << mode;
-  EXPECT_EQ(EffectiveViewMode(9), kCameraMode);
-  EXPECT_EQ(EffectiveViewMode(6), kTrailMode);
-}
 
 TEST(ModeSwitching, NextViewCyclesThroughAllEightAndBackToCamera) {
   SystemFixture f;
   RovexSystem& s = f.Start();
   std::vector<std::string> titles;
   for (int i = 0; i < 8; ++i) {
-    s.RunCommand(cmd::kNextView);
+    s.RunCommand(kNextView);
     titles.push_back(f.host.Title());
   }
   EXPECT_EQ(titles, (std::vector<std::string>{"ROVEX POI View", "ROVEX Route View", "ROVEX Compass View",
@@ -36,75 +25,42 @@ TEST(ModeSwitching, NextViewCyclesThroughAllEightAndBackToCamera) {
   EXPECT_EQ(f.host.repaints, 8);
 }
 
-TEST(ModeSwitching, TogglesEnterTheirModeAndReturnToCameraWithAForcedReload) {
-  // Each View-menu toggle: first choice enters the mode, second returns to Camera
-  // and makes the next sentence reload the camera list.
-  const std::vector<std::pair<int, int>> toggles = {
-      {cmd::kViewPoi, kPoiMode},         {cmd::kViewRoute, kRouteMode},
-      {cmd::kViewCompass, kCompassMode}, {cmd::kViewPointer, kPointerMode},
-      {cmd::kViewTrail, kTrailMode},     {cmd::kViewTrackEditor, kTrackEditorMode},
+// Where each sequence of View commands ends, and whether it leaves the camera
+// list to be reloaded by the next sentence (counter 71; 10000 is the start value).
+TEST(ModeSwitching, CommandSequencesEndInTheirModeAndSetTheReload) {
+  struct Case {
+    const char* legend;
+    std::vector<int> commands;
+    int mode;
+    int counter;
   };
-  for (const auto& [command, mode] : toggles) {
+  const std::vector<Case> cases = {
+      {"POI toggle enters POI", {kViewPoi}, kPoiMode, 10000},
+      {"POI toggle twice returns with a reload", {kViewPoi, kViewPoi}, kCameraMode, 71},
+      {"route toggle twice", {kViewRoute, kViewRoute}, kCameraMode, 71},
+      {"compass toggle twice", {kViewCompass, kViewCompass}, kCameraMode, 71},
+      {"pointer toggle twice", {kViewPointer, kViewPointer}, kCameraMode, 71},
+      {"trail toggle twice", {kViewTrail, kViewTrail}, kCameraMode, 71},
+      {"track editor toggle twice", {kViewTrackEditor, kViewTrackEditor}, kCameraMode, 71},
+      {"track editor toggle once", {kViewTrackEditor}, kTrackEditorMode, 10000},
+      {"POI directly twice stays", {kPoiDirect, kPoiDirect}, kPoiMode, 10000},
+      {"route directly twice stays", {kRouteDirect, kRouteDirect}, kRouteMode, 10000},
+      {"camera map twice stays", {kViewCameraMap, kViewCameraMap}, kCameraMode, 10000},
+      {"trekbuddy twice stays", {kViewTrekbuddy, kViewTrekbuddy}, kTrekbuddyMode, 10000},
+      {"camera map reloads at once, leaving nothing for the sentence", {kViewRoute, kViewCameraMap}, kCameraMode, 10000},
+      {"POI left by camera map", {kViewPoi, kViewCameraMap}, kCameraMode, 71},
+      {"POI left by next view", {kViewPoi, kNextView}, kRouteMode, 71},
+  };
+  for (const Case& c : cases) {
     SystemFixture f;
     RovexSystem& s = f.Start();
-    ASSERT_EQ(s.RefreshCounter(), 10000);
-    ASSERT_TRUE(s.RunCommand(command));
-    EXPECT_EQ(s.ViewMode(), mode);
-    EXPECT_EQ(f.host.Title(), ViewTitle(mode));
-    EXPECT_EQ(s.IsChecked(command), std::optional<bool>(true));
-    EXPECT_EQ(s.IsChecked(cmd::kViewCameraMap), std::optional<bool>(false));
-    ASSERT_TRUE(s.RunCommand(command));
-    EXPECT_EQ(s.ViewMode(), kCameraMode) << command;
-    EXPECT_EQ(f.host.Title(), "ROVEX Camera View");
-    EXPECT_EQ(s.RefreshCounter(), 71) << command;
-    EXPECT_EQ(f.host.repaints, 2);
-  }
-}
-
-TEST(ModeSwitching, DirectKeysStayInTheirModeWhenRepeated) {
-  SystemFixture f;
-  RovexSystem& s = f.Start();
-  for (int i = 0; i < 2; ++i) {
-    ASSERT_TRUE(s.RunCommand(cmd::kPoiDirect));
-    EXPECT_EQ(s.ViewMode(), kPoiMode);
-  }
-  for (int i = 0; i < 2; ++i) {
-    ASSERT_TRUE(s.RunCommand(cmd::kRouteDirect));
-    EXPECT_EQ(s.ViewMode(), kRouteMode);
-  }
-  for (int i = 0; i < 2; ++i) {
-    ASSERT_TRUE(s.RunCommand(cmd::kViewCameraMap));
-    EXPECT_EQ(s.ViewMode(), kCameraMode);
-  }
-  ASSERT_TRUE(s.RunCommand(cmd::kViewTrekbuddy));
-  ASSERT_TRUE(s.RunCommand(cmd::kViewTrekbuddy));
-  EXPECT_EQ(s.ViewMode(), kTrekbuddyMode);
-  EXPECT_EQ(f.host.Title(), "ROVEX Trekbuddy View");
-}
-
-TEST(ModeSwitching, LeavingPoiForcesTheCameraReloadButOtherDirectSwitchesDoNot) {
-  {
-    SystemFixture f;
-    RovexSystem& s = f.Start();
-    s.RunCommand(cmd::kViewRoute);
-    s.RunCommand(cmd::kViewCameraMap);
-    // Camera Map itself reloads the camera list at once; no forced reload is left for the next sentence.
-    EXPECT_EQ(s.RefreshCounter(), 10000);
-  }
-  {
-    SystemFixture f;
-    RovexSystem& s = f.Start();
-    s.RunCommand(cmd::kViewPoi);
-    s.RunCommand(cmd::kViewCameraMap);
-    EXPECT_EQ(s.RefreshCounter(), 71);
-  }
-  {
-    SystemFixture f;
-    RovexSystem& s = f.Start();
-    s.RunCommand(cmd::kViewPoi);
-    s.RunCommand(cmd::kNextView);
-    EXPECT_EQ(s.ViewMode(), kRouteMode);
-    EXPECT_EQ(s.RefreshCounter(), 71);
+    for (int id : c.commands) ASSERT_TRUE(s.RunCommand(id)) << c.legend;
+    EXPECT_EQ(s.ViewMode(), c.mode) << c.legend;
+    EXPECT_EQ(f.host.Title(), ViewTitle(c.mode)) << c.legend;
+    EXPECT_EQ(s.RefreshCounter(), c.counter) << c.legend;
+    EXPECT_EQ(f.host.repaints, static_cast<int>(c.commands.size())) << c.legend;
+    EXPECT_EQ(s.IsChecked(kViewCameraMap), std::optional<bool>(c.mode == kCameraMode)) << c.legend;
+    EXPECT_EQ(s.IsChecked(kViewTrackEditor), std::optional<bool>(c.mode == kTrackEditorMode)) << c.legend;
   }
 }
 
@@ -113,14 +69,12 @@ TEST(ModeSwitching, EverySwitchClearsTheViewOnceOnTheNextPass) {
   RovexSystem& s = f.Start();
   auto clears = [&] {
     int n = 0;
-    for (const auto* c : f.canvas.Of(testing::DrawCall::Op::Rectangle)) {
-      if (c->args == std::vector<int>{0, 0, 800, 600}) ++n;
-    }
+    for (const auto* c : f.canvas.Of(testing::DrawCall::Op::Rectangle)) n += c->args == std::vector<int>{0, 0, 800, 600};
     return n;
   };
   s.DrawingPass(f.canvas);
   EXPECT_EQ(clears(), 0) << "nothing asked for a clear yet";
-  s.RunCommand(cmd::kNextView);
+  s.RunCommand(kNextView);
   EXPECT_EQ(clears(), 1);
   const auto* clear = f.canvas.Of(testing::DrawCall::Op::Rectangle).back();
   EXPECT_EQ(clear->pen.colour, (Rgb{190, 190, 190}));
@@ -129,14 +83,17 @@ TEST(ModeSwitching, EverySwitchClearsTheViewOnceOnTheNextPass) {
   EXPECT_EQ(clears(), 1) << "the clear happens once";
 }
 
-TEST(ModeSwitching, SwitchToModeEntersEachModeFromCamera) {
-  for (int mode = 0; mode < kViewModeCount; ++mode) {
+TEST(ModeSwitching, SwitchToModeEntersEachModeAndOutOfRangeIsCamera) {
+  for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, -1}) {
     SystemFixture f;
     RovexSystem& s = f.Start();
+    s.SwitchToMode(mode == kPoiMode ? kRouteMode : kPoiMode);  // start away from the mode
     s.SwitchToMode(mode);
-    EXPECT_EQ(s.ViewMode(), mode);
-    EXPECT_EQ(f.host.Title(), ViewTitle(mode));
+    const int expected = mode >= 0 && mode < kViewModeCount ? mode : kCameraMode;
+    EXPECT_EQ(s.ViewMode(), expected) << mode;
+    EXPECT_EQ(f.host.Title(), ViewTitle(expected)) << mode;
   }
+  EXPECT_EQ(ViewTitle(8), "ROVEX Camera View");
 }
 
 }  // namespace

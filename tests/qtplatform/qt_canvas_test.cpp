@@ -1,12 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 
 #include "qtplatform/qt_canvas.h"
 #include "qtplatform/qt_canvas_factory.h"
 
 namespace rovex {
 namespace {
+
+// Fonts need an application object; one is made for these tests when the
+// program has none yet, and removed after them.
+class QtCanvasTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_qtplatform";
+    static char* argv[] = {name, nullptr};
+    s_app = new QGuiApplication(argc, argv);
+  }
+  static void TearDownTestSuite() {
+    delete s_app;
+    s_app = nullptr;
+  }
+  static inline QGuiApplication* s_app = nullptr;
+};
 
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
@@ -26,7 +46,7 @@ int CountPixels(const QtCanvas& canvas, Rgb colour) {
   return n;
 }
 
-TEST(QtCanvas, FontsResolveToLiberationWithDeviceContextHeights) {
+TEST_F(QtCanvasTest, FontsResolveToLiberationWithDeviceContextHeights) {
   struct Case {
     Font font;
     const char* family;
@@ -49,7 +69,7 @@ TEST(QtCanvas, FontsResolveToLiberationWithDeviceContextHeights) {
   EXPECT_EQ(QtCanvas::ResolveFont(Font{"Times New Roman", -30, 400}).pixelSize(), 30);
 }
 
-TEST(QtCanvas, RectanglesLinesAndFillsCoverDeviceContextPixels) {
+TEST_F(QtCanvasTest, RectanglesLinesAndFillsCoverDeviceContextPixels) {
   QImage image = WhiteImage(40, 30);
   QtCanvas canvas(&image);
   canvas.SelectPen(Pen{kRed, 1});
@@ -80,7 +100,7 @@ TEST(QtCanvas, RectanglesLinesAndFillsCoverDeviceContextPixels) {
   EXPECT_EQ(canvas.GetPixel(-1, 0), kBlack) << "outside the surface";
 }
 
-TEST(QtCanvas, FloodFillStopsAtTheBorderOrFollowsTheSurface) {
+TEST_F(QtCanvasTest, FloodFillStopsAtTheBorderOrFollowsTheSurface) {
   QImage image = WhiteImage(20, 20);
   QtCanvas canvas(&image);
   canvas.SelectPen(Pen{kRed, 1});
@@ -100,7 +120,7 @@ TEST(QtCanvas, FloodFillStopsAtTheBorderOrFollowsTheSurface) {
   EXPECT_EQ(CountPixels(canvas, kBlue), 0);
 }
 
-TEST(QtCanvas, OpaqueTextFillsItsCellAndTransparentTextDoesNot) {
+TEST_F(QtCanvasTest, OpaqueTextFillsItsCellAndTransparentTextDoesNot) {
   QImage image = WhiteImage(200, 60);
   QtCanvas canvas(&image);
   canvas.SelectFont(Font{"Times New Roman", 24, 400});
@@ -124,7 +144,7 @@ TEST(QtCanvas, OpaqueTextFillsItsCellAndTransparentTextDoesNot) {
   EXPECT_GT(dark, 50) << "the letters are drawn";
 }
 
-TEST(QtCanvas, SurfacesAreCopiedInOneStepAndBitmapsComeFromTheArtwork) {
+TEST_F(QtCanvasTest, SurfacesAreCopiedInOneStepAndBitmapsComeFromTheArtwork) {
   QImage image = WhiteImage(50, 50);
   QtCanvas canvas(&image);
   std::unique_ptr<Canvas> surface = canvas.CreateSurface(10, 10);
