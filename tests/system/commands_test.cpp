@@ -72,7 +72,9 @@ TEST(CommandTable, IdsAreUniqueAndEveryHandledCommandIsReachable) {
   testing::SystemFixture f;
   RovexSystem& s = f.Start();
   for (int id = 30000; id < 60000; ++id) {
-    if (s.HasCommand(id)) EXPECT_TRUE(reachable.count(id)) << id;
+    if (s.HasCommand(id)) {
+      EXPECT_TRUE(reachable.count(id)) << id;
+    }
   }
   EXPECT_FALSE(s.RunCommand(cmd::kConvertSrtm)) << "a command without a handler does nothing";
 }
