@@ -113,28 +113,40 @@ TEST_F(Replay, TwelveSentencesReportTwelveLinesSent) {
   EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9);
 }
 
-TEST_F(Replay, LineEndsOfAnyKindAreRemoved) {
-  Play(File(kRmc + "\r\r\n" + kGga + "\r\n" + kGsa + "\n" + kGsv + "\r"));
-  EXPECT_EQ(view.Draws(), (std::vector<std::string>{kRmc, kGga, kGsa, kGsv}));
-  EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9);  // the checksum passed: nothing was left on the RMC
-}
-
-TEST_F(Replay, ShortLinesRunThePipelineWithoutBeingDrawn) {
-  Play(File("\n" + kGga + "\nab\n\r\n" + kRmc + "\n"));
-  EXPECT_EQ(view.calls, (std::vector<std::string>{"pipeline", "draw " + kGga, "pipeline", "pipeline", "pipeline",
-                                                  "draw " + kRmc, "pipeline"}));
-  EXPECT_EQ(prompt.shown.back().text, Complete(2));
-}
-
-TEST_F(Replay, LongLinesAreCutToTheMailbox) {
-  Play(File(std::string(120, 'x') + "\n"));
-  EXPECT_EQ(view.Draws(), std::vector<std::string>{std::string(99, 'x')});
-}
-
-TEST_F(Replay, LastLineWithoutALineEndIsPlayedWithoutTheCompletionMessage) {
-  Play(File(kGga + "\n" + kRmc));
-  EXPECT_EQ(view.Draws(), (std::vector<std::string>{kGga, kRmc}));
-  EXPECT_EQ(prompt.Texts(), std::vector<std::string>{kStartText});
+// What each kind of line does: drawn (parsed) and then the pipeline, only the
+// pipeline for a line of two characters or fewer, the end without its message
+// for a last line without a line end.
+TEST_F(Replay, EachLineIsDrawnThenPipedAsItsKindAsks) {
+  struct Case {
+    const char* legend;
+    std::string content;
+    std::vector<std::string> calls;
+    std::vector<std::string> messages;  // after the start question
+  };
+  const std::vector<Case> cases = {
+      {"line ends of any kind are removed",
+       kRmc + "\r\r\n" + kGga + "\r\n" + kGsv + "\r",
+       {"draw " + kRmc, "pipeline", "draw " + kGga, "pipeline", "draw " + kGsv, "pipeline"},
+       {Complete(3)}},
+      {"short lines run the pipeline without being drawn",
+       "\n" + kGga + "\nab\n\r\n",
+       {"pipeline", "draw " + kGga, "pipeline", "pipeline", "pipeline"},
+       {Complete(1)}},
+      {"long lines are cut to the mailbox", std::string(120, 'x') + "\n",
+       {"draw " + std::string(99, 'x'), "pipeline"}, {Complete(1)}},
+      {"a last line without a line end plays, then the replay ends quietly", kGga + "\n" + kRmc,
+       {"draw " + kGga, "pipeline", "draw " + kRmc, "pipeline"}, {}},
+  };
+  for (const Case& c : cases) {
+    view.calls.clear();
+    prompt.shown.clear();
+    Play(File(c.content));
+    EXPECT_EQ(view.calls, c.calls) << c.legend;
+    std::vector<std::string> expected{kStartText};
+    expected.insert(expected.end(), c.messages.begin(), c.messages.end());
+    EXPECT_EQ(prompt.Texts(), expected) << c.legend;
+  }
+  EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9) << "the checksums passed: nothing was left on a line";
 }
 
 TEST_F(Replay, EscThenNoGoesOnAndEscThenYesStops) {
