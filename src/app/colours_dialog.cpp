@@ -49,7 +49,7 @@ CDLG_Colours::CDLG_Colours(RegistrySettings& settings, QWidget* parent) : QDialo
   ColoursModel::Fields fields = ColoursModel::Open(settings);
   auto* layout = new QVBoxLayout(this);
   const char* setNames[2] = {"Day", "Night"};
-  // The edits are in the order Red, Blue, Green as on the original form; the model keeps r, g, b.
+  // The form lists the edits Red, Blue, Green, the order ROVEX users know from this dialog; the model keeps r, g, b.
   const int shownOrder[3] = {0, 2, 1};
   const char* componentNames[3] = {"Red", "Blue", "Green"};
   for (int set = 0; set < 2; ++set) {

@@ -74,7 +74,7 @@ TEST(Accelerators, KeysOfMissingCommandsFallThroughToTheCharacter) {
   EXPECT_EQ(TranslateAccelerator(Virtual(vk::F(5)), available), std::optional<int>(cmd::kNextView));
 }
 
-TEST(CommandTable, IdsAreUniqueAndPromptsAreTheOriginalTexts) {
+TEST(CommandTable, IdsAreUniqueAndPromptsAreExact) {
   std::set<int> ids;
   size_t items = 0;
   for (const MenuDefinition& menu : MenuTable()) {
