@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/colour_picker_dialog.h"
+#include "qtplatform/qt_canvas.h"
 #include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
@@ -28,8 +29,11 @@ void ColourSample::paintEvent(QPaintEvent*) {
   p.setPen(QColor(outline.red, outline.green, outline.blue));
   p.setBrush(QColor(box.red, box.green, box.blue));
   p.drawRect(rect().adjusted(0, 0, -1, -1));
-  QFont f(QStringLiteral("Liberation Serif"));
-  f.setPixelSize(ColoursModel::kPreviewFontHeight * 3 / 4);  // a GDI cell height of 48
+  // The height is a cell height, as on the canvas: the preview shows the size
+  // the panels draw at.
+  rovex::Font sampleFont;
+  sampleFont.height = ColoursModel::kPreviewFontHeight;
+  const QFont f = QtCanvas::ResolveFont(sampleFont);
   p.setFont(f);
   QFontMetrics fm(f);
   QRect text = fm.boundingRect(QStringLiteral("Sample"));
