@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/colour_picker_dialog.h"
+#include "qtplatform/qt_canvas.h"
 #include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
@@ -28,8 +29,11 @@ void ColourSample::paintEvent(QPaintEvent*) {
   p.setPen(QColor(outline.red, outline.green, outline.blue));
   p.setBrush(QColor(box.red, box.green, box.blue));
   p.drawRect(rect().adjusted(0, 0, -1, -1));
-  QFont f(QStringLiteral("Liberation Serif"));
-  f.setPixelSize(ColoursModel::kPreviewFontHeight * 3 / 4);  // a GDI cell height of 48
+  // The height is a cell height, as on the canvas: the preview shows the size
+  // the panels draw at.
+  rovex::Font sampleFont;
+  sampleFont.height = ColoursModel::kPreviewFontHeight;
+  const QFont f = QtCanvas::ResolveFont(sampleFont);
   p.setFont(f);
   QFontMetrics fm(f);
   QRect text = fm.boundingRect(QStringLiteral("Sample"));
@@ -49,7 +53,7 @@ CDLG_Colours::CDLG_Colours(RegistrySettings& settings, QWidget* parent) : QDialo
   ColoursModel::Fields fields = ColoursModel::Open(settings);
   auto* layout = new QVBoxLayout(this);
   const char* setNames[2] = {"Day", "Night"};
-  // The edits are in the order Red, Blue, Green as on the original form; the model keeps r, g, b.
+  // The form lists the edits Red, Blue, Green, the order ROVEX users know from this dialog; the model keeps r, g, b.
   const int shownOrder[3] = {0, 2, 1};
   const char* componentNames[3] = {"Red", "Blue", "Green"};
   for (int set = 0; set < 2; ++set) {

@@ -15,8 +15,8 @@
 // The nearby camera list: the cameras of the camera database within the map
 // radius of the car, in file order, rebuilt from the file at intervals while
 // the car moves. Every camera feature reads this list. The whole database is
-// never held in memory; an index of positions (built on first use) lets a
-// rebuild read only the lines near the car.
+// never held in memory; an index of positions (built in the background on
+// first use) lets a rebuild read only the lines near the car.
 
 namespace rovex {
 

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
+#include <new>
+#include <system_error>
 
 #include "cameras/camera_line.h"
 #include "nmea/distance.h"
@@ -67,7 +69,14 @@ std::size_t CameraIndex::MemoryBytes() const {
   return m_entries.capacity() * sizeof(Entry) + m_rows.capacity() * sizeof(Row);
 }
 
-void CameraIndex::Reset() {
+CameraIndex::Job::~Job() {
+  if (fd >= 0) ::close(fd);
+}
+
+CameraIndex::~CameraIndex() { StopBuilder(); }
+
+void CameraIndex::Forget() {
+  m_held = false;
   m_valid = false;
   m_path.clear();
   m_entries.clear();
@@ -76,9 +85,67 @@ void CameraIndex::Reset() {
   m_rows.shrink_to_fit();
 }
 
-bool CameraIndex::Build(int fd, const Identity& identity, const std::string& path) {
-  Reset();
+void CameraIndex::Reset() {
+  StopBuilder();
+  Forget();
+}
+
+void CameraIndex::StopBuilder() {
+  if (!m_job) return;
+  m_job->stop.store(true, std::memory_order_relaxed);
+  m_builder.join();
+  m_job.reset();
+}
+
+void CameraIndex::StartBuild(int fd, const Identity& identity, const std::string& path) {
+  auto job = std::make_shared<Job>();
+  // A descriptor of its own: the caller's is closed when its query ends.
+  job->fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (job->fd < 0) return;
+  job->path = path;
+  job->identity = identity;
+  job->racyWindowNs = m_racyWindowNs;
+  job->gate = m_buildGate;
+  try {
+    m_builder = std::thread([job] {
+      try {
+        if (job->gate) job->gate();
+        Build(*job);
+      } catch (const std::bad_alloc&) {
+        // No index this time; the queries go on reading the file through.
+        job->built = false;
+        job->entries = {};
+        job->rows = {};
+      }
+      job->done.store(true, std::memory_order_release);
+    });
+  } catch (const std::system_error&) {
+    return;  // no thread to be had: the straightforward reading answers
+  }
+  m_job = std::move(job);
   ++m_builds;
+}
+
+void CameraIndex::Collect(bool wait) {
+  if (!m_job || (!wait && !m_job->done.load(std::memory_order_acquire))) return;
+  m_builder.join();
+  std::shared_ptr<Job> job = std::move(m_job);
+  if (!job->built) return;
+  m_entries = std::move(job->entries);
+  m_rows = std::move(job->rows);
+  m_path = job->path;
+  m_identity = job->identity;
+  m_valid = job->valid;
+  m_held = true;
+}
+
+bool CameraIndex::WaitUntilReady() {
+  Collect(true);
+  return m_held;
+}
+
+void CameraIndex::Build(Job& job) {
+  const Identity& identity = job.identity;
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   const int64_t startNs = static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
@@ -101,7 +168,8 @@ bool CameraIndex::Build(int fd, const Identity& identity, const std::string& pat
   };
 
   for (;;) {
-    ssize_t n = ::read(fd, chunk.data(), chunk.size());
+    if (job.stop.load(std::memory_order_relaxed)) return;
+    ssize_t n = ::pread(job.fd, chunk.data(), chunk.size(), static_cast<off_t>(position));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       readError = true;
@@ -137,6 +205,7 @@ bool CameraIndex::Build(int fd, const Identity& identity, const std::string& pat
     position += static_cast<uint64_t>(n);
   }
   if (carrying) judge(carry, carryOffset);  // a last line without a line end
+  if (job.stop.load(std::memory_order_relaxed)) return;
 
   // Rows of latitude, each sorted by longitude. The row keys are worked out
   // once, not in every comparison.
@@ -166,17 +235,15 @@ bool CameraIndex::Build(int fd, const Identity& identity, const std::string& pat
   }
   order.clear();
   order.shrink_to_fit();
-  entries = std::move(sorted);
-  m_entries = std::move(entries);
-  m_entries.shrink_to_fit();
-  m_rows = std::move(rows);
-  m_rows.shrink_to_fit();
-  m_path = path;
-  m_identity = identity;
+  entries.clear();
+  entries.shrink_to_fit();
+  job.entries = std::move(sorted);
+  job.rows = std::move(rows);
+  job.rows.shrink_to_fit();
   // After a failed read the index may lack lines, and a file changed just
   // before may change again unseen: use it this once, build again next time.
-  m_valid = !readError && identity.ctimeNs < startNs - m_racyWindowNs && identity.mtimeNs < startNs - m_racyWindowNs;
-  return true;
+  job.valid = !readError && identity.ctimeNs < startNs - job.racyWindowNs && identity.mtimeNs < startNs - job.racyWindowNs;
+  job.built = true;
 }
 
 void CameraIndex::Candidates(const GpsFix& origin, double radius, std::vector<Entry>* candidates) const {
@@ -259,15 +326,18 @@ CameraReadStatus CameraIndex::Read(const std::string& path, const GpsFix& origin
                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
                     static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
 
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    if (!m_valid || m_path != path || !(m_identity == identity) || attempt > 0) {
-      if (::lseek(file.get(), 0, SEEK_SET) != 0) break;
-      Build(file.get(), identity, path);
-    }
+  Collect(false);
+  if (m_held && m_path == path && m_identity == identity) {
     std::vector<Entry> candidates;
     Candidates(origin, radius, &candidates);
     std::vector<CameraRecord> found;
-    if (ReadCandidates(file.get(), candidates, origin, radius, excluded, &found)) {
+    const bool fits = ReadCandidates(file.get(), candidates, origin, radius, excluded, &found);
+    // An index of a file changed just before its build answers this once;
+    // one that no longer fits the file (changed under the same size and
+    // times) answers nothing. Either way a fresh build follows.
+    if (!fits || !m_valid) Forget();
+    if (fits) {
+      ++m_indexedReads;
       if (out->empty()) {
         *out = std::move(found);
       } else {
@@ -275,10 +345,16 @@ CameraReadStatus CameraIndex::Read(const std::string& path, const GpsFix& origin
       }
       return CameraReadStatus::Ok;
     }
-    m_valid = false;  // the file changed under the same size and times
   }
-  // The file keeps changing while it is read: fall back to reading it through.
-  Reset();
+  if (!m_held || m_path != path || !(m_identity == identity)) {
+    if (!m_job) {
+      StartBuild(file.get(), identity, path);
+    } else if (m_job->path != path || !(m_job->identity == identity)) {
+      // Its index would not fit the file: it ends at its next chunk, and a
+      // query after that starts the build for the file as it is now.
+      m_job->stop.store(true, std::memory_order_relaxed);
+    }
+  }
   return ReadCamerasPlain(path, origin, radius, excluded, out);
 }
 

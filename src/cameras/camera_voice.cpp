@@ -94,6 +94,7 @@ void CameraVoice::ToggleMute() {
     m_muted = false;
     PlayVoice(kVoiceUnmute);
   } else {
+    if (m_voice) m_voice->Silence();
     PlayVoice(kVoiceMute);
     m_muted = true;
   }

@@ -29,6 +29,7 @@ class CameraVoice {
   void PlayVoice(int index);
   void AnnounceDistance(double metres);
   // Both confirmations are heard: "Mute.wav" before muting, "Unmute.wav" after.
+  // Muting first silences what is still waiting, so nothing plays after "Mute.wav".
   void ToggleMute();
 
   bool Muted() const { return m_muted; }

@@ -104,6 +104,13 @@ int CmdSettings(const std::vector<std::string>& args, CliContext& ctx) {
     SplitName(args[1], &key, &name);
     SettingValue value;
     if (name.empty() || !ParseValue(args[2], &value)) return bad();
+    if (!IsStorableValueName(name)) {
+      std::fprintf(ctx.err,
+                   "rovex-cli: cannot store a value named '%s': a name may not begin with ';' or '#', nor hold "
+                   "'=', '[', ']' or control characters\n",
+                   Printable(name).c_str());
+      return 1;
+    }
     if (!store.Write(key, name, value)) {
       std::fprintf(ctx.err, "rovex-cli: cannot write %s\n", store.Path().c_str());
       return 1;

@@ -1,16 +1,15 @@
 #include "gps/nmea_log.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 namespace rovex {
-namespace {
 
-// A pipe or a terminal cannot be synced; that is no write failure.
-bool Synced(std::FILE* f) { return ::fdatasync(fileno(f)) == 0 || errno == EINVAL || errno == EROFS; }
+NmeaLog::NmeaLog() : NmeaLog([](int fd) { return ::fdatasync(fd); }) {}
 
-}  // namespace
+NmeaLog::NmeaLog(SyncFunction sync) : m_sync(std::move(sync)) {}
 
 bool NmeaLog::Open(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "w");
@@ -20,14 +19,17 @@ bool NmeaLog::Open(const std::string& path) {
     std::lock_guard lock(m_guard);
     previous = m_file;
     m_file = f;
+    ++m_opening;
+    m_open.store(true, std::memory_order_release);
   }
   if (previous) std::fclose(previous);
   return true;
 }
 
-bool NmeaLog::IsOpen() const {
-  std::lock_guard lock(m_guard);
-  return m_file != nullptr;
+void NmeaLog::CloseLocked() {
+  std::fclose(m_file);
+  m_file = nullptr;
+  m_open.store(false, std::memory_order_release);
 }
 
 void NmeaLog::Close() {
@@ -36,22 +38,35 @@ void NmeaLog::Close() {
     std::lock_guard lock(m_guard);
     f = m_file;
     m_file = nullptr;
+    m_open.store(false, std::memory_order_release);
   }
-  if (f) {
-    std::fflush(f);
-    ::fsync(fileno(f));
-    std::fclose(f);
-  }
+  // No sync here: the writer syncs every line itself, on its own descriptor,
+  // so the close has nothing left to wait for.
+  if (f) std::fclose(f);
 }
 
 void NmeaLog::WriteLine(std::string_view line) {
-  std::lock_guard lock(m_guard);
-  if (!m_file) return;
-  bool ok = std::fwrite(line.data(), 1, line.size(), m_file) == line.size() && std::fputc('\n', m_file) != EOF &&
-            std::fflush(m_file) == 0 && Synced(m_file);
-  if (!ok) {
-    std::fclose(m_file);
-    m_file = nullptr;
+  int fd = -1;
+  uint64_t opening;
+  {
+    std::lock_guard lock(m_guard);
+    if (!m_file) return;
+    bool ok = std::fwrite(line.data(), 1, line.size(), m_file) == line.size() && std::fputc('\n', m_file) != EOF &&
+              std::fflush(m_file) == 0;
+    // A descriptor of our own stays valid however soon the window closes the log.
+    if (ok) ok = (fd = ::fcntl(fileno(m_file), F_DUPFD_CLOEXEC, 0)) >= 0;
+    if (!ok) {
+      CloseLocked();
+      return;
+    }
+    opening = m_opening;
+  }
+  // A pipe or a terminal cannot be synced; that is no write failure.
+  const bool synced = m_sync(fd) == 0 || errno == EINVAL || errno == EROFS;
+  ::close(fd);
+  if (!synced) {
+    std::lock_guard lock(m_guard);
+    if (m_file && m_opening == opening) CloseLocked();
   }
 }
 

@@ -102,15 +102,11 @@ bool FileSettingsStore::FlushLocked() {
 template <typename Change>
 bool FileSettingsStore::Modify(Change change) {
   std::lock_guard lock(m_mutex);
-  if (m_batchDepth > 0) {
-    change(m_tree);
-    return true;
-  }
+  if (m_batchDepth > 0) return change(m_tree);
   int fd = LockFile();
   RefreshLocked();
   SettingsTree backup = m_tree;
-  change(m_tree);
-  bool ok = FlushLocked();
+  bool ok = change(m_tree) && FlushLocked();
   if (!ok) m_tree = std::move(backup);
   UnlockFile(fd);
   return ok;
@@ -123,14 +119,13 @@ bool FileSettingsStore::KeyExists(const std::string& key) const {
 }
 
 bool FileSettingsStore::CreateKey(const std::string& key) {
+  if (!IsStorableKeyName(key)) return Refuse();
   {
     std::lock_guard lock(m_mutex);
     RefreshLocked();
     if (m_tree.HasKey(key) && m_stamp.exists) return true;
   }
-  return Modify([&](SettingsTree& t) {
-    t.AddKey(key);
-  });
+  return Modify([&](SettingsTree& t) { return t.AddKey(key); });
 }
 
 SettingRead FileSettingsStore::Read(const std::string& key, const std::string& name) const {
@@ -140,9 +135,14 @@ SettingRead FileSettingsStore::Read(const std::string& key, const std::string& n
 }
 
 bool FileSettingsStore::Write(const std::string& key, const std::string& name, const SettingValue& value) {
-  return Modify([&](SettingsTree& t) {
-    t.Write(key, name, value);
-  });
+  if (!IsStorableKeyName(key) || !IsStorableValueName(name)) return Refuse();
+  return Modify([&](SettingsTree& t) { return t.Write(key, name, value); });
+}
+
+bool FileSettingsStore::Refuse() {
+  std::lock_guard lock(m_mutex);
+  m_lastError = EINVAL;
+  return false;
 }
 
 bool FileSettingsStore::Delete(const std::string& key, const std::string& name) {
@@ -151,7 +151,7 @@ bool FileSettingsStore::Delete(const std::string& key, const std::string& name) 
     RefreshLocked();
     if (m_tree.Read(key, name).status != ReadStatus::Ok) return false;
   }
-  return Modify([&](SettingsTree& t) { t.Delete(key, name); });
+  return Modify([&](SettingsTree& t) { return t.Delete(key, name); });
 }
 
 std::vector<std::pair<std::string, SettingValue>> FileSettingsStore::Values(const std::string& key) const {

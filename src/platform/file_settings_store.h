@@ -50,11 +50,13 @@ class FileSettingsStore final : public SettingsStore {
 
   Stamp CurrentStamp() const;
   void RefreshLocked() const;
-  // Applies a change under the file lock: reload, change, write. False when writing failed;
-  // the change is then undone in memory too.
+  // Applies a change under the file lock: reload, change, write. False when the
+  // change refused or writing failed; the change is then undone in memory too.
   template <typename Change>
   bool Modify(Change change);
   bool FlushLocked();
+  // A name the file could not hold: nothing is written.
+  bool Refuse();
   int LockFile();
   void UnlockFile(int fd);
 

@@ -10,8 +10,7 @@ bool MemorySettingsStore::KeyExists(const std::string& key) const {
 bool MemorySettingsStore::CreateKey(const std::string& key) {
   std::lock_guard lock(m_mutex);
   if (m_writesFail) return false;
-  m_tree.AddKey(key);
-  return true;
+  return m_tree.AddKey(key);
 }
 
 SettingRead MemorySettingsStore::Read(const std::string& key, const std::string& name) const {
@@ -22,8 +21,7 @@ SettingRead MemorySettingsStore::Read(const std::string& key, const std::string&
 bool MemorySettingsStore::Write(const std::string& key, const std::string& name, const SettingValue& value) {
   std::lock_guard lock(m_mutex);
   if (m_writesFail) return false;
-  m_tree.Write(key, name, value);
-  return true;
+  return m_tree.Write(key, name, value);
 }
 
 bool MemorySettingsStore::Delete(const std::string& key, const std::string& name) {

@@ -1,7 +1,8 @@
 #pragma once
 
-// The kinds of modal message box the system shows: the icons and button sets of
-// the original's message boxes, and the button the user pressed.
+// The kinds of modal message box ROVEX shows: an icon, one of a few fixed button
+// sets, and the button the user pressed. Every message names its set, so the
+// answer a caller expects is always one the box can give.
 
 namespace rovex {
 

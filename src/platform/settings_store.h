@@ -26,6 +26,15 @@ struct SettingValue {
 
 enum class ReadStatus { Ok, KeyMissing, ValueMissing };
 
+// The names a store can write back and read again as they were. A value name
+// is not empty, holds no control character, '=', '[' or ']', and does not begin
+// with ';' or '#' (those lines are comments in the settings file). A key is
+// such names (a ';' or '#' start allowed) joined by single backslashes. Every
+// store refuses other names, so no caller can leave a file it cannot read.
+// Text values are not limited: any bytes round-trip.
+bool IsStorableValueName(const std::string& name);
+bool IsStorableKeyName(const std::string& key);
+
 struct SettingRead {
   ReadStatus status = ReadStatus::KeyMissing;
   SettingValue value;
@@ -36,10 +45,12 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
 
   virtual bool KeyExists(const std::string& key) const = 0;
-  // Creates the key (and its parents) when missing. False when the store cannot be written.
+  // Creates the key (and its parents) when missing. False when the store cannot
+  // be written or the key name cannot be stored (nothing changes then).
   virtual bool CreateKey(const std::string& key) = 0;
   virtual SettingRead Read(const std::string& key, const std::string& name) const = 0;
-  // Creates the key when missing. False when the store cannot be written.
+  // Creates the key when missing. False when the store cannot be written or
+  // the key or value name cannot be stored (nothing changes then).
   virtual bool Write(const std::string& key, const std::string& name, const SettingValue& value) = 0;
   // False when the value did not exist or the store cannot be written.
   virtual bool Delete(const std::string& key, const std::string& name) = 0;

@@ -54,7 +54,7 @@ bool Unescape(const std::string& in, std::string* out) {
       case 'x': {
         if (i + 2 >= in.size()) return false;
         int hi = HexDigit(in[i + 1]), lo = HexDigit(in[i + 2]);
-        if (hi < 0 || lo < 0 || (hi == 0 && lo == 0)) return false;
+        if (hi < 0 || lo < 0) return false;
         *out += static_cast<char>(hi * 16 + lo);
         i += 2;
         break;
@@ -65,7 +65,9 @@ bool Unescape(const std::string& in, std::string* out) {
   return true;
 }
 
-bool ValidName(const std::string& s) {
+// What both kinds of name avoid: '=' ends a value name, '[' and ']' frame a
+// key line, and a control character (a line end above all) would split a line.
+bool PlainName(const std::string& s) {
   if (s.empty()) return false;
   for (unsigned char c : s) {
     if (c < 0x20 || c == '=' || c == '[' || c == ']' || c == 0x7f) return false;
@@ -73,18 +75,26 @@ bool ValidName(const std::string& s) {
   return true;
 }
 
-// A key path: names joined by single backslashes, none of them empty.
-bool ValidKey(const std::string& key) {
-  if (!ValidName(key) || key.front() == '\\' || key.back() == '\\') return false;
+}  // namespace
+
+bool IsStorableValueName(const std::string& name) {
+  // A value line starting with ';' or '#' would be read as a comment.
+  return PlainName(name) && name.front() != ';' && name.front() != '#';
+}
+
+// A key path: names joined by single backslashes, none of them empty. Its line
+// starts with '[', so a leading ';' or '#' does no harm there.
+bool IsStorableKeyName(const std::string& key) {
+  if (!PlainName(key) || key.front() == '\\' || key.back() == '\\') return false;
   return key.find("\\\\") == std::string::npos;
 }
 
-}  // namespace
-
-void SettingsTree::AddKey(const std::string& key) {
+bool SettingsTree::AddKey(const std::string& key) {
+  if (!IsStorableKeyName(key)) return false;
   // Parents exist whenever a child does, as in the registry.
   for (size_t p = key.find('\\'); p != std::string::npos; p = key.find('\\', p + 1)) m_keys[key.substr(0, p)];
   m_keys[key];
+  return true;
 }
 
 SettingRead SettingsTree::Read(const std::string& key, const std::string& name) const {
@@ -96,16 +106,17 @@ SettingRead SettingsTree::Read(const std::string& key, const std::string& name) 
   return {ReadStatus::ValueMissing, {}};
 }
 
-void SettingsTree::Write(const std::string& key, const std::string& name, const SettingValue& value) {
-  AddKey(key);
+bool SettingsTree::Write(const std::string& key, const std::string& name, const SettingValue& value) {
+  if (!IsStorableValueName(name) || !AddKey(key)) return false;
   auto& values = m_keys[key].values;
   for (auto& [n, v] : values) {
     if (n == name) {
       v = value;
-      return;
+      return true;
     }
   }
   values.emplace_back(name, value);
+  return true;
 }
 
 bool SettingsTree::Delete(const std::string& key, const std::string& name) {
@@ -165,7 +176,7 @@ bool SettingsTree::Parse(const std::string& content, std::string* error) {
     if (line[0] == '[') {
       if (line.back() != ']' || line.size() < 3) return fail("bad key line");
       currentKey = line.substr(1, line.size() - 2);
-      if (!ValidKey(currentKey)) return fail("bad key name");
+      if (!IsStorableKeyName(currentKey)) return fail("bad key name");
       parsed.AddKey(currentKey);
       haveKey = true;
       continue;
@@ -174,7 +185,7 @@ bool SettingsTree::Parse(const std::string& content, std::string* error) {
     size_t eq = line.find('=');
     if (eq == std::string::npos) return fail("missing '='");
     std::string name = line.substr(0, eq);
-    if (!ValidName(name)) return fail("bad value name");
+    if (!IsStorableValueName(name)) return fail("bad value name");
     std::string rest = line.substr(eq + 1);
     if (rest.rfind("text:", 0) == 0) {
       std::string text;

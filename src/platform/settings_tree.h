@@ -20,16 +20,18 @@ class SettingsTree {
   };
 
   bool HasKey(const std::string& key) const { return m_keys.count(key) != 0; }
-  void AddKey(const std::string& key);
+  // False, changing nothing, for a name that could not be read back (IsStorableKeyName).
+  bool AddKey(const std::string& key);
   SettingRead Read(const std::string& key, const std::string& name) const;
-  void Write(const std::string& key, const std::string& name, const SettingValue& value);
+  // False, changing nothing, for a key or value name that could not be read back.
+  bool Write(const std::string& key, const std::string& name, const SettingValue& value);
   bool Delete(const std::string& key, const std::string& name);
   std::vector<std::pair<std::string, SettingValue>> Values(const std::string& key) const;
   const std::map<std::string, Key>& Keys() const { return m_keys; }
 
   // The settings file: "[key]" lines, then "name=text:..." or "name=number:N"
-  // lines, with text escaped so that any byte but NUL survives. Comments start
-  // with ';' or '#'. Parse returns false, with a message naming the line, on
+  // lines, with text escaped so that any byte survives. Comments start with ';'
+  // or '#'; names never do. Parse returns false, with a message naming the line, on
   // anything it does not understand; the tree is then left untouched.
   std::string Serialise() const;
   bool Parse(const std::string& content, std::string* error);

@@ -142,7 +142,8 @@ void QtCanvas::ApplyPen(QPainter& p, bool forLines) {
       default: pen.setStyle(Qt::SolidLine); break;
     }
   } else {
-    // Wide pens are solid with round ends, like the geometric pens of the original.
+    // Wide pens (roads, tracks, the pointer) are solid with round ends and joins,
+    // so a thick line has no gaps or spikes where its segments meet.
     pen.setWidth(m_pen.width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);

@@ -68,6 +68,21 @@ void QtVoiceOutput::Play(const std::string& path) {
   if (m_current.isEmpty()) StartNext();
 }
 
+void QtVoiceOutput::Silence() {
+  m_queue.clear();
+  if (m_current.isEmpty()) return;
+  // The file playing is cut short, and its effect let go at once so that
+  // nothing it reports later is taken for the next file's.
+  m_turn.stop();
+  if (m_effect) {
+    m_effect->disconnect(this);
+    m_effect->stop();
+    m_effect->deleteLater();
+    m_effect = nullptr;
+  }
+  m_current.clear();
+}
+
 void QtVoiceOutput::StartNext() {
   while (m_current.isEmpty() && !m_queue.empty()) {
     QString next = m_queue.front();

@@ -29,6 +29,7 @@ class QtVoiceOutput final : public QObject, public VoiceOutput {
 
   // On the user interface thread.
   void Play(const std::string& path) override;
+  void Silence() override;
 
   // Files waiting or playing.
   std::size_t Pending() const { return m_queue.size() + (m_current.isEmpty() ? 0 : 1); }

@@ -18,7 +18,8 @@ struct Colour {
 std::string FormatColour(Colour c);
 
 // Reads "%x %x %x": upper or lower case, longer digit runs keep their low byte
-// as the original's cast did, only the first three numbers count. False when
+// (a component is one byte, so a hand-edited value still gives a colour), only
+// the first three numbers count. False when
 // three numbers cannot be read; *out is then black.
 bool ParseColour(const std::string& text, Colour* out);
 

@@ -12,7 +12,8 @@
 
 namespace rovex {
 
-// Virtual-key codes (the Windows values, so the table reads like the original).
+// Virtual-key codes: the Windows values, one fixed numbering that every key
+// event is translated into, so the table does not depend on the toolkit's key codes.
 namespace vk {
 inline constexpr int kSpace = 0x20;
 inline constexpr int kEscape = 0x1B;

@@ -1,8 +1,9 @@
 #pragma once
 
-// Command identifiers: the menu items keep the numbers of the original
-// resources; commands reached only by a key or a toolbar button have numbers of
-// their own from 33001 up.
+// Command identifiers: menu items have fixed numbers (the standard file and
+// view commands in the 57600 and 59392 ranges, ROVEX's own from 32768 up), so a
+// command keeps its identity in the menu, the accelerators and the toolbars;
+// commands reached only by a key or a toolbar button have numbers from 33001 up.
 
 namespace rovex::cmd {
 

@@ -91,8 +91,12 @@ TEST(CameraIndexTest, GivesTheSameListAsReadingEveryLine) {
   CameraExcludeNames none;
 
   // A camera of the file exactly on the radius (its own distance as radius).
+  // The first query starts the build; every case below is answered by the index.
   GpsFix london = FixAt(51.5, -0.1);
   std::vector<CameraRecord> all;
+  ASSERT_EQ(CameraReadStatus::Ok, index.Read(path, london, 20000, nullptr, &all));
+  ASSERT_TRUE(index.WaitUntilReady());
+  all.clear();
   ReadCamerasPlain(path, london, 20000, nullptr, &all);
   ASSERT_GT(all.size(), 100u);
   double onRadius = DistanceFromFix(london, std::atof(all[40].Latitude.c_str()), std::atof(all[40].Longitude.c_str()));
@@ -116,6 +120,8 @@ TEST(CameraIndexTest, GivesTheSameListAsReadingEveryLine) {
     ExpectSame(path, index, c.origin, c.radius, &excluded, std::string(legend) + " excluded");
     ExpectSame(path, index, c.origin, c.radius, &none, std::string(legend) + " empty exclude list");
   }
+  EXPECT_EQ(static_cast<int>(cases.size()) * 3, index.IndexedReads());
+  EXPECT_EQ(1, index.BuildCount());
 }
 
 TEST(CameraIndexTest, IsBuiltOnceAndAgainWhenTheFileChanges) {
@@ -129,29 +135,40 @@ TEST(CameraIndexTest, IsBuiltOnceAndAgainWhenTheFileChanges) {
   for (int i = 0; i < 3; ++i) {
     out.clear();
     index.Read(path, origin, 4000, nullptr, &out);
+    index.WaitUntilReady();
   }
   EXPECT_EQ(1, index.BuildCount());
   EXPECT_EQ(1u, index.EntryCount());
+  EXPECT_EQ(2, index.IndexedReads());
 
+  // Each change is answered at once (read through while the index is built
+  // again), and then by the new index.
+  auto readTwice = [&](int builds) {
+    out.clear();
+    index.Read(path, origin, 4000, nullptr, &out);
+    EXPECT_EQ(builds, index.BuildCount());
+    const int indexed = index.IndexedReads();
+    ASSERT_TRUE(index.WaitUntilReady());
+    std::vector<CameraRecord> again;
+    index.Read(path, origin, 4000, nullptr, &again);
+    EXPECT_EQ(indexed + 1, index.IndexedReads());
+    EXPECT_TRUE(again == out);
+  };
   dir.Write("cameras.txt", "51.5,-0.1,one\n51.5,-0.1,two\n");
-  out.clear();
-  index.Read(path, origin, 4000, nullptr, &out);
-  EXPECT_EQ(2, index.BuildCount());
+  readTwice(2);
   ASSERT_EQ(2u, out.size());
   EXPECT_EQ("two", out[1].Road.str());
 
   // The same size, written again: still noticed.
   dir.Write("cameras.txt", "51.5,-0.1,one\n51.5,-0.1,TWO\n");
-  out.clear();
-  index.Read(path, origin, 4000, nullptr, &out);
+  readTwice(3);
   ASSERT_EQ(2u, out.size());
   EXPECT_EQ("TWO", out[1].Road.str());
 
   // Another file by the same path.
   std::rename(path.c_str(), dir.File("old.txt").c_str());
   dir.Write("cameras.txt", "51.5,-0.1,new\n");
-  out.clear();
-  index.Read(path, origin, 4000, nullptr, &out);
+  readTwice(4);
   ASSERT_EQ(1u, out.size());
   EXPECT_EQ("new", out[0].Road.str());
 
@@ -168,8 +185,12 @@ TEST(CameraIndexTest, AFileJustWrittenIsNotTrustedByItsTimesAlone) {
   CameraIndex index;  // default window: the file is seconds old at most
   std::vector<CameraRecord> out;
   index.Read(path, FixAt(51.5, -0.1), 4000, nullptr, &out);
+  ASSERT_TRUE(index.WaitUntilReady());
+  index.Read(path, FixAt(51.5, -0.1), 4000, nullptr, &out);  // answered this once
+  EXPECT_EQ(1, index.IndexedReads());
   index.Read(path, FixAt(51.5, -0.1), 4000, nullptr, &out);
   EXPECT_EQ(2, index.BuildCount());
+  EXPECT_EQ(1, index.IndexedReads());
 }
 
 TEST(CameraIndexTest, MemoryGrowsWithTheDatabaseOnly) {
@@ -181,6 +202,7 @@ TEST(CameraIndexTest, MemoryGrowsWithTheDatabaseOnly) {
   CameraIndex index;
   std::vector<CameraRecord> out;
   index.Read(path, FixAt(50.0, -1.0), 4000, nullptr, &out);
+  index.WaitUntilReady();
   EXPECT_EQ(20000u, index.EntryCount());
   EXPECT_LE(index.MemoryBytes(), 20000u * 40u);
   EXPECT_LT(out.size(), 400u) << "the list holds only the cameras within the radius";

@@ -73,6 +73,33 @@ TEST(QtVoiceOutputTest, PlaysQueuedFilesInOrderWithoutBlockingAndSkipsMissingOne
             voice.Started());
 }
 
+// Muting: what was waiting is dropped and the file playing is cut short, so
+// the confirmation played next is the last thing heard.
+TEST(QtVoiceOutputTest, SilenceDropsWaitingFilesAndLaterOnesStillPlay) {
+  App();
+  testing::TempDir dir;
+  WriteWave(dir.File("900.wav"), 3000);
+  WriteWave(dir.File("800.wav"), 200);
+  WriteWave(dir.File("Mute.wav"), 200);
+  QtVoiceOutput voice;
+  voice.Play(dir.File("900.wav"));
+  voice.Play(dir.File("800.wav"));
+  voice.Play(dir.File("900.wav"));
+  voice.Silence();
+  EXPECT_EQ(0u, voice.Pending());
+  voice.Play(dir.File("Mute.wav"));
+  EXPECT_EQ(1u, voice.Pending());
+
+  QElapsedTimer clock;
+  clock.start();
+  while (voice.Pending() > 0 && clock.elapsed() < 20000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_EQ(0u, voice.Pending());
+  EXPECT_EQ((std::vector<std::string>{dir.File("900.wav"), dir.File("Mute.wav")}), voice.Started());
+}
+
 TEST(QtVoiceOutputTest, EachFileHasATurnAsLongAsItsSoundAndAMargin) {
   testing::TempDir dir;
   WriteWave(dir.File("a.wav"), 2000);
