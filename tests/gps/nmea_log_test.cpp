@@ -1,7 +1,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <vector>
 #include <string>
 #include <thread>
@@ -15,6 +14,7 @@
 #include "support/fake_clock.h"
 #include "support/fake_prompt.h"
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace rovex {
 namespace {
@@ -66,13 +66,18 @@ TEST(NmeaLog, CloseNeverCutsIntoALine) {
   ASSERT_TRUE(log.Open(dir.File("race.txt")));
   const std::string line(90, 'x');
   std::atomic<bool> go{true};
+  std::atomic<int> writes{0};
   std::thread reader([&] {
-    while (go.load()) log.WriteLine(line);
+    while (go.load()) {
+      log.WriteLine(line);
+      ++writes;
+    }
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  ASSERT_TRUE(testing::WaitUntil([&] { return writes > 100; }));
   log.Close();
   std::string after = dir.Read("race.txt");
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  int closedAt = writes;
+  ASSERT_TRUE(testing::WaitUntil([&] { return writes > closedAt + 100; }));  // writes after the close go nowhere
   go = false;
   reader.join();
   EXPECT_EQ(dir.Read("race.txt"), after);
@@ -80,34 +85,6 @@ TEST(NmeaLog, CloseNeverCutsIntoALine) {
   EXPECT_EQ(after.size() % (line.size() + 1), 0u);
   for (size_t i = 0; i < after.size(); i += line.size() + 1) EXPECT_EQ(after.substr(i, line.size() + 1), line + "\n");
 }
-
-// Also notes what the save dialog was opened with.
-class SaveDialogPrompt final : public UserPrompt {
- public:
-  explicit SaveDialogPrompt(FakePrompt& inner) : m_inner(inner) {}
-  MsgResult MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons, const std::string& caption) override {
-    return m_inner.MessageBox(text, icon, buttons, caption);
-  }
-  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
-                                      const std::string& initialPath) override {
-    return m_inner.OpenFile(title, filter, initialPath);
-  }
-  std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
-                                      const std::string& initialPath, const std::string& defaultExtension) override {
-    saves.push_back(title + "|" + initialPath + "|" + defaultExtension);
-    return m_inner.SaveFile(title, filter, initialPath, defaultExtension);
-  }
-  std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override {
-    return m_inner.ChooseFolder(title, initialFolder);
-  }
-  bool ConfirmDialog(const std::string& title, const std::vector<std::string>& paragraphs) override {
-    return m_inner.ConfirmDialog(title, paragraphs);
-  }
-  std::vector<std::string> saves;
-
- private:
-  FakePrompt& m_inner;
-};
 
 class LogCommands : public ::testing::Test {
  protected:
@@ -118,11 +95,10 @@ class LogCommands : public ::testing::Test {
   TempDir dir;
   MemorySettingsStore store;
   FakePrompt prompt;
-  SaveDialogPrompt dialogs{prompt};
   // Saturday 5 December 2026, 17:30 local (UTC+1).
   FakeClock clock{FakeClock::Utc(2026, 12, 5, 16, 30, 0), 3600};
   NmeaLog log;
-  NmeaLogCommands commands{log, store, dialogs, clock};
+  NmeaLogCommands commands{log, store, prompt, clock};
 };
 
 TEST_F(LogCommands, NamesComeFromTheLocalDateInEnglish) {
@@ -136,7 +112,7 @@ TEST_F(LogCommands, MenuToggleAsksForAFileThenAsksBeforeClosing) {
   commands.LogNmeaData();
   ASSERT_EQ(prompt.fileDialogFilters.size(), 1u);
   EXPECT_EQ(prompt.fileDialogFilters[0], "*.txt *.log|*.txt;*.log||");
-  EXPECT_EQ(dialogs.saves, std::vector<std::string>{"Save - NMEA log file name|" + dir.File("logs") +
+  EXPECT_EQ(prompt.saveDialogs, std::vector<std::string>{"Save - NMEA log file name|" + dir.File("logs") +
                                                     "/MNEA Log Saturday 05 of December 2026|txt"});
   ASSERT_TRUE(log.IsOpen());
 
