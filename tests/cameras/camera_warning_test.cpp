@@ -65,19 +65,6 @@ TEST(CameraWarningTest, MarksAreSpokenAsTheyArePassed) {
   }
 }
 
-TEST(CameraWarningTest, AnApproachFromAfarSpeaksEveryMarkButThe100And2000) {
-  Drive drive;
-  std::vector<double> distances;
-  for (double d = 3000; d >= 0; d -= 37) distances.push_back(d);
-  std::vector<std::string> heard;
-  for (const std::string& s : drive.Feed(distances)) {
-    if (!s.empty()) heard.push_back(s);
-  }
-  EXPECT_EQ((std::vector<std::string>{"1500.wav", "1000.wav", "900.wav", "800.wav", "700.wav", "600.wav", "500.wav",
-                                      "400.wav", "300.wav", "200.wav", "0.wav"}),
-            heard);
-}
-
 TEST(CameraWarningTest, BeyondTheMapAreaTheTextsClearAndTheMarkIs2200) {
   Drive drive;
   drive.Feed({850});

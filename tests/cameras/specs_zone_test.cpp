@@ -67,22 +67,6 @@ TEST_F(SpecsZoneTest, ATripStartsAtTheFirstCameraAndRestartsAtTheNext) {
   EXPECT_EQ(1, SpecsPlayed()) << "\"Specs.wav\" once per zone entered";
 }
 
-TEST_F(SpecsZoneTest, TheAverageInEachUnit) {
-  struct Case {
-    uint32_t units;
-    std::string text;
-  };
-  for (const Case& c : {Case{1, "Average speed 60 kph"}, Case{2, "Average speed 32 knots"},
-                        Case{7, "T 60, D 1000, Av 37 mph"}}) {
-    f.settings.WriteNumberSetting("SpeedUnits", c.units);
-    steps.Specs().ResetSpecs();
-    steps.CameraStep(At(-100, 100));
-    steps.CameraStep(At(0, 100));
-    steps.CameraStep(At(1000, 160));  // 1000 m in 60 s
-    EXPECT_EQ(c.text, steps.Specs().SpecsLine().str()) << "units " << c.units;
-  }
-}
-
 TEST_F(SpecsZoneTest, NoTimeElapsedOrMidnightShowsNoAverage) {
   // Two fixes in the same second right after the start.
   steps.CameraStep(At(0, 500));

@@ -150,15 +150,5 @@ TEST_F(SendLog, PortAndFileFailures) {
   EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"Error can't open the log file\n" + dir.File("missing.txt")});
 }
 
-TEST_F(SendLog, BrowseStartsInTheLogFolder) {
-  store.Write(kRovexKey, "LogFolder", SettingValue::Text(dir.File("logs")));
-  prompt.QueueFile(dir.File("logs/drive.txt"));
-  dialog.OnBrowse();
-  EXPECT_EQ(dialog.m_fileName, dir.File("logs/drive.txt"));
-  EXPECT_EQ(prompt.fileDialogFilters, std::vector<std::string>{"*.txt *.log|*.txt;*.log||"});
-  dialog.OnBrowse();  // cancelled: the name stays
-  EXPECT_EQ(dialog.m_fileName, dir.File("logs/drive.txt"));
-}
-
 }  // namespace
 }  // namespace rovex

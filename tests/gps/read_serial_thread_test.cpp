@@ -3,14 +3,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "nmea/line_assembler.h"
 #include "gps/port_line_settings.h"
 #include "gps/read_serial_thread.h"
 #include "platform/posix_serial_port.h"
@@ -198,37 +196,6 @@ TEST_F(Reader, NoPortMeansAMessageAndNoThreadWork) {
   reader.Join();
   EXPECT_EQ(notices, std::vector<std::string>{"Comms port is not open"});
   EXPECT_EQ(poster.Count(WM_GPS_SENTENCE), 0u);
-}
-
-// A real receiver's output, as it would arrive on the wire line by line:
-// every line is logged as received, and every GGA, RMC and GPGLL is handed over.
-TEST_F(Reader, RealReceiverCaptureThroughThePseudoTerminal) {
-  std::string data = testing::SharedDataDir();
-  if (data.empty()) GTEST_SKIP() << "shared receiver logs not present";
-  std::ifstream in(data + "/nmea/gpsd/neo-m8n.log", std::ios::binary);
-  ASSERT_TRUE(in);
-  ASSERT_TRUE(handOff.NmeaLogFile.Open(dir.File("log.txt")));
-  StartOn(pty.SlavePath());
-
-  std::vector<std::string> sent;
-  std::vector<std::string> expectedForwarded;
-  std::vector<std::string> forwarded;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    ASSERT_LE(line.size(), LineAssembler::kMaxLine);
-    sent.push_back(line);
-    pty.Write(line + "\r\n");
-    if (IsForwardedSentence(line)) {
-      expectedForwarded.push_back(line);
-      forwarded.push_back(TakeNth(expectedForwarded.size()));
-    }
-  }
-  ASSERT_GT(expectedForwarded.size(), 20u);
-  EXPECT_EQ(forwarded, expectedForwarded);
-  testing::WaitUntil([&] { return FileLines(dir.File("log.txt")).size() >= sent.size(); });
-  EXPECT_EQ(FileLines(dir.File("log.txt")), sent);
 }
 
 }  // namespace
