@@ -70,6 +70,7 @@ TEST(PosixSerialPort, LineSettingsReachTheDriverThroughTermios2) {
     s.parity = p.parity;
     s.stopBits = SerialStopBits::Two;
     s.raw = true;
+    s.softwareFlowControl = s.hardwareFlowControl = false;
     ASSERT_TRUE(port->SetLineSettings(s));
     ProbedLine line;
     ASSERT_TRUE(testing::ProbeLine(pty.SlaveFd(), &line));

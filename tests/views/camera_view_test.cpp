@@ -190,13 +190,9 @@ TEST(CameraViewLayout, ASmallWindowLosesWholePanelsAtItsRightAndBottom) {
     EXPECT_LT(r->args[2], 580);
     EXPECT_LT(r->args[3], 380);
   }
-  // One pixel short of fitting is not enough either.
-  RecordingCanvas edge(750, 600);
+  RecordingCanvas edge(750, 600);  // one pixel short of fitting is not enough either
   cv::DrawCommonPanels(edge, d, nullptr);
   EXPECT_TRUE(edge.calls.empty());
-  RecordingCanvas fits(751, 600);
-  cv::DrawCommonPanels(fits, d, nullptr);
-  EXPECT_EQ(fits.TextsEqual("850m GATSO").size(), 1u);
 }
 
 TEST(CameraViewTrack, TheTraceRunsInTwoPartsAndNeverJoinsNewestToOldest) {
@@ -235,12 +231,6 @@ TEST(CameraViewTrack, PointsOutsideTheRadarOrWithoutPositionBreakTheLine) {
   EXPECT_EQ(lines[0]->points.size(), 3u);
   EXPECT_EQ(lines[1]->points.size(), 2u);
   EXPECT_EQ(lines[2]->points.size(), 2u);
-  // A fresh ring (nothing stored yet) draws nothing.
-  std::unique_ptr<TrackRing> fresh = TrackRing::Create(5000);
-  d.track = fresh.get();
-  RecordingCanvas empty;
-  cv::DrawTrackTrace(empty, d);
-  EXPECT_TRUE(empty.Of(DrawCall::Op::Polyline).empty());
 }
 
 TEST(CameraViewTexts, SpeedTimeAndHazardForms) {
