@@ -193,20 +193,5 @@ TEST(CameraIndexTest, AFileJustWrittenIsNotTrustedByItsTimesAlone) {
   EXPECT_EQ(1, index.IndexedReads());
 }
 
-TEST(CameraIndexTest, MemoryGrowsWithTheDatabaseOnly) {
-  TempDir dir;
-  const std::string path = dir.File("cameras.txt");
-  std::string content;
-  for (int i = 0; i < 20000; ++i) content += testing::CameraLine(50.0 + i * 1e-4, -1.0 - i * 1e-4, "GATSO");
-  dir.Write("cameras.txt", content);
-  CameraIndex index;
-  std::vector<CameraRecord> out;
-  index.Read(path, FixAt(50.0, -1.0), 4000, nullptr, &out);
-  index.WaitUntilReady();
-  EXPECT_EQ(20000u, index.EntryCount());
-  EXPECT_LE(index.MemoryBytes(), 20000u * 40u);
-  EXPECT_LT(out.size(), 400u) << "the list holds only the cameras within the radius";
-}
-
 }  // namespace
 }  // namespace rovex

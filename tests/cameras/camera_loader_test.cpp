@@ -17,25 +17,10 @@ namespace {
 using testing::CameraFixture;
 using testing::FixAt;
 
-struct Fields {
-  std::string lat, lon, road, town, hazard, type, permanent, limit;
-};
-
-Fields FieldsOf(const CameraRecord& r) {
-  return {r.Latitude.str(), r.Longitude.str(), r.Road.str(),    r.Town.str(),
-          r.Hazard.str(),   r.CamType.str(),   r.Permanent.str(), r.SpeedLimit.str()};
-}
-
-void ExpectFields(const Fields& want, const CameraRecord& got, const std::string& legend) {
-  Fields g = FieldsOf(got);
-  EXPECT_EQ(want.lat, g.lat) << legend;
-  EXPECT_EQ(want.lon, g.lon) << legend;
-  EXPECT_EQ(want.road, g.road) << legend;
-  EXPECT_EQ(want.town, g.town) << legend;
-  EXPECT_EQ(want.hazard, g.hazard) << legend;
-  EXPECT_EQ(want.type, g.type) << legend;
-  EXPECT_EQ(want.permanent, g.permanent) << legend;
-  EXPECT_EQ(want.limit, g.limit) << legend;
+// The eight fields of a record, joined with "|".
+std::string FieldsOf(const CameraRecord& r) {
+  return r.Latitude.str() + "|" + r.Longitude.str() + "|" + r.Road.str() + "|" + r.Town.str() + "|" + r.Hazard.str() +
+         "|" + r.CamType.str() + "|" + r.Permanent.str() + "|" + r.SpeedLimit.str();
 }
 
 class CameraLoaderTest : public ::testing::Test {
@@ -48,60 +33,43 @@ class CameraLoaderTest : public ::testing::Test {
 };
 
 TEST_F(CameraLoaderTest, EachLineBecomesARecordOrIsSkipped) {
-  const std::string longHazard(70, 'h');
   struct Case {
     const char* legend;
     std::string line;
-    bool kept;
-    Fields fields;
+    std::string fields;  // empty: the line is skipped
   };
   const std::vector<Case> cases = {
-      {"all eight fields", "51.5,-0.1,A1,Hatfield,,GATSO,Yes,30\n", true,
-       {"51.5", "-0.1", "A1", "Hatfield", "", "GATSO", "Yes", "30"}},
+      {"all eight fields", "51.5,-0.1,A1,Hatfield,,GATSO,Yes,30\n", "51.5|-0.1|A1|Hatfield||GATSO|Yes|30"},
       {"leading spaces then quotes are dropped, a trailing quote stays",
-       " 51.5, -0.1, \"A1\",\"Town\",  \"\"Haz\", GATSO\",Yes,30\n", true,
-       {"51.5", "-0.1", "A1\"", "Town\"", "Haz\"", "GATSO\"", "Yes", "30"}},
-      {"a quote before a space keeps the space", "51.5,-0.1,\" A1\n", true,
-       {"51.5", "-0.1", " A1", "", "", "", "", ""}},
-      {"latitude and longitude only", "51.5,-0.1\n", true, {"51.5", "-0.1", "", "", "", "", "", ""}},
-      {"ninth and later fields are dropped", "51.5,-0.1,A1,T,H,GATSO,No,40,extra,more\n", true,
-       {"51.5", "-0.1", "A1", "T", "H", "GATSO", "No", "40"}},
+       " 51.5, -0.1, \"A1\",\"Town\",  \"\"Haz\", GATSO\",Yes,30\n", "51.5|-0.1|A1\"|Town\"|Haz\"|GATSO\"|Yes|30"},
+      {"a quote before a space keeps the space", "51.5,-0.1,\" A1\n", "51.5|-0.1| A1|||||"},
+      {"ninth and later fields are dropped, CR LF ends the line", "51.5,-0.1,A1,T,H,GATSO,No,40,extra,more\r\n",
+       "51.5|-0.1|A1|T|H|GATSO|No|40"},
       {"fields are cut to their widths",
-       "51.500000000000001,-0.1000000000000001,RoadNameLongerThan14,TownNameThatIsLongerThan25Chars," + longHazard +
-           ",TYPEWORDLONGERTHAN25CHARSX,Perm,1234\n",
-       true,
-       {"51.50000000000", "-0.10000000000", "RoadNameLonger", "TownNameThatIsLongerThan2", std::string(57, 'h'),
-        "TYPEWORDLONGERTHAN25CHARS", "Per", "123"}},
-      {"CR LF line end", "51.5,-0.1,A1,T,H,GATSO,Yes,30\r\n", true,
-       {"51.5", "-0.1", "A1", "T", "H", "GATSO", "Yes", "30"}},
-      {"strtok passes over empty fields before the position", ",,51.5,-0.1,A1\n", true,
-       {"", "", "51.5", "-0.1", "A1", "", "", ""}},
-      {"atof stops at the first unusable character", "51.5abc,-0.1xyz,A1\n", true,
-       {"51.5abc", "-0.1xyz", "A1", "", "", "", "", ""}},
-      {"a NUL ends the line", std::string("51.5,-0.1,A1\0,junk,GATSO\n", 25), true,
-       {"51.5", "-0.1", "A1", "", "", "", "", ""}},
-      {"header line of words", "Latitude,Longitude,Road,Town,Hazard,CamType,Permanent,SpeedLimit\n", false, {}},
-      {"latitude 0.0", "0.0,-0.1,A1\n", false, {}},
-      {"longitude 0", "51.5,0,A1\n", false, {}},
-      {"minus zero is zero", "51.5,-0.0,A1\n", false, {}},
-      {"one token only", "51.5,,,,\n", false, {}},
-      {"blank line", "\n", false, {}},
-      {"quoted position reads as 0.0", "\"51.5\",\"-0.1\",A1\n", false, {}},
-      {"not a number", "nan,-0.1,A1\n", false, {}},
-      {"infinite", "51.5,inf,A1\n", false, {}},
-      {"outside the radius (5 km north)", "51.545,-0.1,A1\n", false, {}},
+       "51.500000000000001,-0.1000000000000001,RoadNameLongerThan14,TownNameThatIsLongerThan25Chars," +
+           std::string(70, 'h') + ",TYPEWORDLONGERTHAN25CHARSX,Perm,1234\n",
+       "51.50000000000|-0.10000000000|RoadNameLonger|TownNameThatIsLongerThan2|" + std::string(57, 'h') +
+           "|TYPEWORDLONGERTHAN25CHARS|Per|123"},
+      {"strtok passes over empty fields before the position", ",,51.5,-0.1,A1\n", "||51.5|-0.1|A1|||"},
+      {"atof stops at the first unusable character", "51.5abc,-0.1xyz,A1\n", "51.5abc|-0.1xyz|A1|||||"},
+      {"a NUL ends the line", std::string("51.5,-0.1,A1\0,junk,GATSO\n", 25), "51.5|-0.1|A1|||||"},
+      {"header line of words", "Latitude,Longitude,Road,Town,Hazard,CamType,Permanent,SpeedLimit\n", ""},
+      {"latitude 0.0", "0.0,-0.1,A1\n", ""},
+      {"minus zero is zero", "51.5,-0.0,A1\n", ""},
+      {"one token only", "51.5,,,,\n", ""},
+      {"quoted position reads as 0.0", "\"51.5\",\"-0.1\",A1\n", ""},
+      {"not a number", "nan,-0.1,A1\n", ""},
+      {"infinite", "51.5,inf,A1\n", ""},
+      {"outside the radius (5 km north)", "51.545,-0.1,A1\n", ""},
   };
   for (const Case& c : cases) {
     f.WriteCameras(c.line);
     CameraDatabase db = MakeDatabase();
     ASSERT_EQ(CameraDatabase::LoadResult::Loaded, db.LoadCameraList(fix, 4000)) << c.legend;
-    ASSERT_NE(nullptr, db.List()) << c.legend;
-    if (!c.kept) {
-      EXPECT_TRUE(db.List()->empty()) << c.legend;
-      continue;
+    ASSERT_EQ(c.fields.empty() ? 0u : 1u, db.List()->size()) << c.legend;
+    if (!c.fields.empty()) {
+      EXPECT_EQ(c.fields, FieldsOf(db.List()->front())) << c.legend;
     }
-    ASSERT_EQ(1u, db.List()->size()) << c.legend;
-    ExpectFields(c.fields, db.List()->front(), c.legend);
   }
   EXPECT_TRUE(f.prompt.shown.empty());
 }
@@ -260,9 +228,7 @@ TEST(DistanceToCameraTest, IsTheDistanceFromTheFixOfTheRecordsText) {
   };
   const GpsFix fix = testing::FixAt(51.5, -0.1);
   const Case cases[] = {
-      {"51.51", "-0.12", fix, DistanceFromFix(fix, 51.51, -0.12)},
       {"51.51xyz", " -0.12", fix, DistanceFromFix(fix, 51.51, -0.12)},
-      {"-33.9", "151.2", fix, DistanceFromFix(fix, -33.9, 151.2)},
       {"0.0", "-0.12", fix, -1.0},
       {"51.51", "", fix, -1.0},
       {"51.51", "-0.12", testing::FixAt(0.0, -0.1), -1.0},

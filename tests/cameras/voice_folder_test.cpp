@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <set>
@@ -12,58 +14,34 @@
 namespace rovex {
 namespace {
 
-struct WaveInfo {
-  bool valid = false;
-  std::string why;
-  double seconds = 0;
-  int peak = 0;  // largest sample magnitude, 16-bit PCM
-};
-
-uint32_t Le32(const std::string& s, size_t at) {
-  return uint8_t(s[at]) | uint8_t(s[at + 1]) << 8 | uint8_t(s[at + 2]) << 16 | uint32_t(uint8_t(s[at + 3])) << 24;
+uint32_t Le(const std::string& s, size_t at, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(s[at + static_cast<size_t>(i)]);
+  return v;
 }
-uint16_t Le16(const std::string& s, size_t at) { return uint16_t(uint8_t(s[at]) | uint8_t(s[at + 1]) << 8); }
 
-// Reads a RIFF wave file far enough to know it plays: PCM format, a data chunk, its loudness.
-WaveInfo InspectWave(const std::string& path) {
-  WaveInfo w;
+// The length in seconds and the loudest sample of a 16-bit PCM wave file, or a reason it is not one.
+std::string InspectWave(const std::string& path, double* seconds, int* peak) {
   std::ifstream f(path, std::ios::binary);
   std::ostringstream ss;
   ss << f.rdbuf();
   const std::string s = ss.str();
-  if (s.size() < 12 || s.compare(0, 4, "RIFF") != 0 || s.compare(8, 4, "WAVE") != 0) {
-    w.why = "not a RIFF WAVE file";
-    return w;
-  }
-  uint16_t format = 0, channels = 0, bits = 0;
-  uint32_t rate = 0;
+  if (s.size() < 12 || s.compare(0, 4, "RIFF") != 0 || s.compare(8, 4, "WAVE") != 0) return "not a RIFF WAVE file";
+  uint32_t format = 0, channels = 0, rate = 0, bits = 0;
   for (size_t at = 12; at + 8 <= s.size();) {
-    std::string id = s.substr(at, 4);
-    uint32_t size = Le32(s, at + 4);
     size_t body = at + 8;
-    if (body + size > s.size()) size = static_cast<uint32_t>(s.size() - body);
-    if (id == "fmt " && size >= 16) {
-      format = Le16(s, body);
-      channels = Le16(s, body + 2);
-      rate = Le32(s, body + 4);
-      bits = Le16(s, body + 14);
-    } else if (id == "data") {
-      if (format != 1 || bits != 16 || channels == 0 || rate == 0) {
-        w.why = "not 16-bit PCM";
-        return w;
-      }
-      for (size_t i = body; i + 1 < body + size; i += 2) {
-        int v = int16_t(Le16(s, i));
-        w.peak = std::max(w.peak, v < 0 ? -v : v);
-      }
-      w.seconds = double(size) / (rate * channels * 2.0);
-      w.valid = true;
-      return w;
+    size_t size = std::min<size_t>(Le(s, at + 4, 4), s.size() - body);
+    if (s.compare(at, 4, "fmt ") == 0 && size >= 16) {
+      format = Le(s, body, 2), channels = Le(s, body + 2, 2), rate = Le(s, body + 4, 4), bits = Le(s, body + 14, 2);
+    } else if (s.compare(at, 4, "data") == 0) {
+      if (format != 1 || bits != 16 || channels == 0 || rate == 0) return "not 16-bit PCM";
+      for (size_t i = body; i + 1 < body + size; i += 2) *peak = std::max(*peak, std::abs(int(int16_t(Le(s, i, 2)))));
+      *seconds = double(size) / (rate * channels * 2.0);
+      return "";
     }
     at = body + size + (size & 1);
   }
-  w.why = "no data chunk";
-  return w;
+  return "no data chunk";
 }
 
 // The voice folder is made at build time from the phrases file; every file the
@@ -74,12 +52,12 @@ TEST(VoiceFolder, HoldsEveryFileOfTheVoiceTableAndNoneIsSilent) {
   for (int i = 1; i <= 38; ++i) names.insert(VoiceFileName(i));  // 38 gives "invalid.wav"
   ASSERT_EQ(names.size(), 37u);  // 36 used indexes, 35 unused, plus "invalid.wav"
   for (const std::string& name : names) {
-    WaveInfo w = InspectWave(folder + name);
-    ASSERT_TRUE(w.valid) << name << ": " << w.why;
-    EXPECT_GT(w.seconds, 0.2) << name;
-    EXPECT_LT(w.seconds, 4.0) << name;
-    // Normalised to -1 dBFS: the loudest sample is close to full scale.
-    EXPECT_GT(w.peak, 25000) << name;
+    double seconds = 0;
+    int peak = 0;
+    ASSERT_EQ(InspectWave(folder + name, &seconds, &peak), "") << name;
+    EXPECT_GT(seconds, 0.2) << name;
+    EXPECT_LT(seconds, 4.0) << name;
+    EXPECT_GT(peak, 25000) << name;  // normalised to -1 dBFS: the loudest sample is close to full scale
   }
 }
 

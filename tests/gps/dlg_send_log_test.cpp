@@ -1,4 +1,6 @@
+#include <atomic>
 #include <chrono>
+#include <future>
 #include <string>
 #include <thread>
 
@@ -12,6 +14,7 @@
 #include "support/fake_prompt.h"
 #include "support/pty_pair.h"
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace rovex {
 namespace {
@@ -36,12 +39,8 @@ class SendLog : public ::testing::Test {
     dir.Write("log.txt", content);
     return dir.File("log.txt");
   }
-  bool WaitForLinesSent(const std::string& n, int ms = 3000) {
-    for (int i = 0; i < ms / 10; ++i) {
-      if (dialog.LinesSent() == n) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
+  bool WaitForLinesSent(const std::string& n) {
+    return testing::WaitUntil([&] { return dialog.LinesSent() == n; });
   }
 
   TempDir dir;
@@ -79,24 +78,30 @@ TEST_F(SendLog, StartsWithItsFieldsAndSendsTheFileLoopCountTimes) {
   EXPECT_FALSE(dialog.PortOpen());
 }
 
+// Paused while the port still opens, so that not one line is on its way: lines
+// are then seen where they arrive, on the far side of the pseudo-terminal.
 TEST_F(SendLog, PauseHoldsTheLinesAndSingleStepLetsOneThrough) {
   dialog.m_fileName = Log(5);
   dialog.SetLoopCount("1");
+  std::promise<void> paused;
+  std::shared_future<void> pausedNow = paused.get_future().share();
+  std::atomic<bool> opening{false};
+  dialog.SetOpenWait([&](int) {
+    opening = true;
+    pausedNow.wait();
+    return true;
+  });
   dialog.OnStart();
-  ASSERT_TRUE(WaitForLinesSent("1"));
+  ASSERT_TRUE(testing::WaitUntil([&] { return opening.load(); }));
   dialog.OnPause();
+  paused.set_value();
+  EXPECT_EQ(pty.Read(300), "");
   EXPECT_TRUE(dialog.Paused());
-  std::this_thread::sleep_for(std::chrono::milliseconds(250));
-  std::string held = dialog.LinesSent();
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  EXPECT_EQ(dialog.LinesSent(), held);
-  int heldCount = std::stoi(held);
-  ASSERT_LT(heldCount, 5);
 
   dialog.OnSingleStep();
-  ASSERT_TRUE(WaitForLinesSent(std::to_string(heldCount + 1)));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  EXPECT_EQ(dialog.LinesSent(), std::to_string(heldCount + 1));
+  EXPECT_EQ(pty.Read(3000), "$GPGGA,line1\r\n");
+  EXPECT_EQ(pty.Read(300), "") << "one line per step";
+  EXPECT_EQ(dialog.LinesSent(), "1");
 
   dialog.OnPause();  // go on
   dialog.Join();
@@ -143,16 +148,6 @@ TEST_F(SendLog, PortAndFileFailures) {
   dialog.OnStart();
   dialog.Join();
   EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"Error can't open the log file\n" + dir.File("missing.txt")});
-}
-
-TEST_F(SendLog, BrowseStartsInTheLogFolder) {
-  store.Write(kRovexKey, "LogFolder", SettingValue::Text(dir.File("logs")));
-  prompt.QueueFile(dir.File("logs/drive.txt"));
-  dialog.OnBrowse();
-  EXPECT_EQ(dialog.m_fileName, dir.File("logs/drive.txt"));
-  EXPECT_EQ(prompt.fileDialogFilters, std::vector<std::string>{"*.txt *.log|*.txt;*.log||"});
-  dialog.OnBrowse();  // cancelled: the name stays
-  EXPECT_EQ(dialog.m_fileName, dir.File("logs/drive.txt"));
 }
 
 }  // namespace

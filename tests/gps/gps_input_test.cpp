@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "support/fake_serial_port.h"
 #include "support/recording_poster.h"
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace rovex {
 namespace {
@@ -112,7 +114,10 @@ TEST_F(GpsInputTest, StartWhileOpenClosesTheOldPortFirst) {
 TEST_F(GpsInputTest, StopDuringTheSettlingWaitsAbandonsTheOpen) {
   input.SetOpenWait(nullptr);  // the real, interruptible waits
   input.Start();
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_TRUE(testing::WaitUntil([&] {
+    auto events = port->Events();
+    return std::find(events.begin(), events.end(), "get") != events.end();  // now in the first wait
+  }));
   auto start = SteadyClock::now();
   input.Stop();
   EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start).count(), 500);
@@ -139,7 +144,7 @@ TEST_F(GpsInputTest, BlockingStartAndTheEndOfTheViewCloseEverything) {
   testing::TempDir dir;
   ASSERT_TRUE(gpsInput->HandOff().NmeaLogFile.Open(dir.File("log.txt")));
   port->Feed("$GPGSV,1\r\n");
-  for (int i = 0; i < 300 && dir.Read("log.txt").empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_TRUE(testing::WaitUntil([&] { return !dir.Read("log.txt").empty(); }));
   gpsInput.reset();  // the view goes: reader stopped, port closed, log closed
   EXPECT_TRUE(port->Closed());
   EXPECT_EQ(dir.Read("log.txt"), "$GPGSV,1\n");

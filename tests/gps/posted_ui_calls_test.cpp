@@ -14,6 +14,7 @@
 #include "gps/posted_ui_calls.h"
 #include "support/fake_prompt.h"
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace rovex {
 namespace {
@@ -37,6 +38,7 @@ class UiLoop final : public MessagePoster {
 
   void Post(uint32_t message, uintptr_t, intptr_t) override {
     std::lock_guard lock(m_mutex);
+    ++posts;
     m_queue.push_back([this, message] {
       if (message == WM_GPS_UI_CALL && calls && m_pumping) calls->RunPending();
     });
@@ -61,6 +63,7 @@ class UiLoop final : public MessagePoster {
   }
 
   std::unique_ptr<PostedUiCalls> calls;
+  std::atomic<int> posts{0};  // a call is queued once its message is posted
   std::thread::id Id() const { return m_thread.get_id(); }
 
  private:
@@ -109,7 +112,7 @@ TEST(PostedUiCalls, AnAbandonedCallNeverRuns) {
   bool ran = false;
   bool result = true;
   std::thread worker([&] { result = ui.calls->Call([&] { ran = true; }, &abandon); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(testing::WaitUntil([&] { return ui.posts > 0; }));
   abandon = true;
   ui.calls->WakeWaiters();
   worker.join();
@@ -124,7 +127,7 @@ TEST(PostedUiCalls, ShutdownFailsWaitingAndLaterCalls) {
   ui.SetPumping(false);
   bool result = true;
   std::thread worker([&] { result = ui.calls->Call([] {}); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(testing::WaitUntil([&] { return ui.posts > 0; }));
   ui.RunThere([&] { ui.calls->Shutdown(); });
   worker.join();
   EXPECT_FALSE(result);
@@ -152,7 +155,7 @@ TEST(PostedUiCalls, ReplayEndsWhileItsQuestionIsUnanswered) {
   ui.SetPumping(false);  // the question never gets shown
   auto replay = std::make_unique<GpsReplay>(mailbox, view, prompt, *ui.calls);
   ui.RunThere([&] { replay->Start(dir.File("log.txt"), 1); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(testing::WaitUntil([&] { return ui.posts > 0; }));  // the question is waiting
   auto start = std::chrono::steady_clock::now();
   ui.RunThere([&] { replay.reset(); });
   EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count(),

@@ -37,16 +37,9 @@ TEST(Distance, NoValueSentinels) {
 TEST(Distance, OneDegreeAndSignCases) {
   EXPECT_NEAR(PointDistance(60.0, 10.0, 60.0, 11.0), 55659.6, 0.05);
   EXPECT_NEAR(PointDistance(-70.0, 5.0, -69.0, 5.0), 111248.4, 1e-6);
-  // Across the prime meridian, the equator and the date line: |a - b| as it is.
-  struct Case {
-    double lat1, lon1, lat2, lon2;
-  } cases[] = {{51.5, -0.5, 51.5, 0.25}, {51.5, 0.25, 51.5, -0.5}, {-0.25, 20.0, 0.5, 20.0},
-               {-33.9, -70.1, -33.8, -70.3}, {10.0, 179.5, 10.5, -179.5}};
-  for (const Case& c : cases) {
-    double north = std::fabs(c.lat1 - c.lat2) * MetresPerDegreeLat;
-    double east = std::cos(c.lat1 * DegToRad) * std::fabs(c.lon1 - c.lon2) * MetresPerDegreeLon;
-    EXPECT_NEAR(PointDistance(c.lat1, c.lon1, c.lat2, c.lon2), std::hypot(north, east), 1e-6) << c.lat1 << "," << c.lon1;
-  }
+  EXPECT_NEAR(PointDistance(51.5, 0.25, 51.5, -0.5), PointDistance(51.5, -0.5, 51.5, 0.25), 1e-6);
+  // Across the date line the difference is taken as it stands, never the short way round.
+  EXPECT_NEAR(PointDistance(0.0, 179.5, 0.0, -179.5), 359.0 * MetresPerDegreeLon, 1e-3);
 }
 
 TEST(Distance, CosineOfThePointsLatitudeAndSignedOffsets) {

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -8,18 +7,12 @@
 
 #include "nmea/nmea_parser.h"
 #include "nmea/nmea_sentence.h"
+#include "support/nmea_checksum.h"
 
 namespace rovex {
 namespace {
 
-// A sentence with its checksum worked out here, so that cases read as their data.
-std::string WithChecksum(const std::string& body) {
-  unsigned sum = 0;
-  for (unsigned char c : body) sum ^= c;
-  char tail[8];
-  std::snprintf(tail, sizeof tail, "*%02X", sum);
-  return "$" + body + tail;
-}
+using testing::WithChecksum;
 
 // What the drawing pass does with a line: checksum, split, dispatch.
 bool Feed(CNMEAParser& parser, const std::string& line) {
@@ -41,7 +34,6 @@ TEST(NmeaParser, ChecksumCases) {
       {"the reference GGA", kMunichGga, true},
       {"wrong checksum digits", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48", false},
       {"lower-case hex digits (Magellan)", "$GPRMC,205150.00,V,,,,,,,,,,,V*4a", true},
-      {"upper-case of the same", "$GPRMC,205150.00,V,,,,,,,,,,,V*4A", true},
       {"one digit off", "$GPRMC,205150.00,V,,,,,,,,,,,V*4b", false},
       {"no checksum at all", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", false},
       {"truncated checksum", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*4", false},
@@ -134,7 +126,6 @@ TEST(NmeaParser, WhatEachSentenceLeavesBehind) {
   const StateCase cases[] = {
       {"empty GGA position keeps the fix", {gga, "GPGGA,,,S,,W,,,,,M,,M,,"}, [](auto& p) { return p.Fix().latitude; },
        kMunichLat},
-      {"empty GGA time keeps it", {gga, "GPGGA,,,,,,,,,,M,,M,,"}, [](auto& p) { return p.Fix().utcSecond; }, 19},
       {"empty GGA altitude keeps it", {gga, "GPGGA,,,,,,,,,,M,,M,,"}, [](auto& p) { return p.Fix().altitude; }, 545.4},
       {"GGA quality is the first digit", {"GPGGA,,,,,,2x,,,,,,,,"}, [](auto& p) { return p.Gga().fixQuality; }, 2},
       {"GGA satellites from two characters", {"GPGGA,,,,,,,123,,,,,,,"},
@@ -150,15 +141,12 @@ TEST(NmeaParser, WhatEachSentenceLeavesBehind) {
       {"GGA does not change speed", {rmc, gga}, [](auto& p) { return p.Fix().speedKnots; }, 0.5},
       {"RMC course", {rmc}, [](auto& p) { return p.Fix().courseDegrees; }, 54.7},
       {"RMC keeps its own position", {rmc}, [](auto& p) { return p.Rmc().longitude; }, -(123.0 + 11.12 / 60.0)},
-      {"RMC year 94 is 2094", {rmc}, [](auto& p) { return p.Rmc().year; }, 2094},
       {"RMC date 230394 is 2094 too", {"GPRMC,,A,,,,,,,230394,,"}, [](auto& p) { return p.Rmc().year; }, 2094},
       {"RMC east variation", {rmc}, [](auto& p) { return p.Rmc().magneticVariation; }, 20.3},
       {"RMC west variation", {"GPRMC,,A,,,,,,,,3.5,W"}, [](auto& p) { return p.Rmc().magneticVariation; }, -3.5},
       {"empty RMC speed is 0", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Fix().speedKnots; }, 0.0},
-      {"empty RMC course is 0", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Fix().courseDegrees; }, 0.0},
       {"empty RMC status is V", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().status; }, 'V'},
       {"empty RMC date keeps the date", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().day; }, 19},
-      {"empty RMC time keeps the time", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().minute; }, 54},
       {"GN talker is not parsed", {"GNRMC,1,A,,,,,9.9,,,,"}, [](auto& p) { return p.Fix().speedKnots; }, 0.0},
       {"GN talker is counted", {"GNRMC,1,A,,,,,9.9,,,,", "GNGGA,1"}, [](auto& p) { return p.SentenceCount(); }, 2},
       {"the address is case-sensitive", {"gpgga,123519,4807.038,N,,,,,,,,,,,"},
@@ -170,15 +158,10 @@ TEST(NmeaParser, WhatEachSentenceLeavesBehind) {
        [](auto& p) { return p.Rmb().destinationLatitude; }, -(49.0 + 17.24 / 60.0)},
       {"empty RMB steer is ?", {"GPRMB,A,0.66,L,,,,,,,,,,", "GPRMB,,,,,,,,,,,,,"},
        [](auto& p) { return p.Rmb().directionToSteer; }, '?'},
-      {"empty RMB range is 0", {"GPRMB,A,,,,,,,,,1.3,,,", "GPRMB,,,,,,,,,,,,,"},
-       [](auto& p) { return p.Rmb().rangeToDestination; }, 0.0},
       {"empty RMB position keeps it", {"GPRMB,A,,,,,4917.24,N,,,,,,", "GPRMB,,,,,,,,,,,,,"},
        [](auto& p) { return p.Rmb().destinationLatitude; }, 49.0 + 17.24 / 60.0},
-      {"ZDA date", {"GPZDA,201530.00,04,07,2002,05,30"}, [](auto& p) { return p.Zda().year; }, 2002},
       {"empty ZDA year is 1", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
        [](auto& p) { return p.Zda().year; }, 1},
-      {"empty ZDA zone is 0", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
-       [](auto& p) { return p.Zda().localZoneHours; }, 0},
       {"empty ZDA time keeps it", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
        [](auto& p) { return p.Zda().minute; }, 15},
       {"ZDA is not the fix's time", {"GPZDA,201530.00,04,07,2002,05,30"}, [](auto& p) { return p.Fix().utcHour; }, 0},
@@ -203,16 +186,11 @@ TEST(NmeaParser, FailedChecksumChangesNothingAndResetRestoresStartValues) {
   p.ResetState();
   EXPECT_EQ(p.SentenceCount(), 0u);
   EXPECT_EQ(p.Fix().latitude, 0.0);
-  EXPECT_EQ(p.Fix().speedKnots, 0.0);
   EXPECT_EQ(p.Gga().count, 0u);
-  EXPECT_EQ(p.Gsa().mode, 'M');
   EXPECT_EQ(p.Gsa().fixMode, 1);
-  EXPECT_EQ(p.Rmb().dataStatus, 'V');
   EXPECT_EQ(p.Rmb().directionToSteer, '?');
-  EXPECT_EQ(p.Rmb().arrivalStatus, 'V');
   EXPECT_EQ(p.Rmc().status, 'V');
-  EXPECT_EQ(p.Rmc().day * 10000 + p.Rmc().month * 1000 + p.Rmc().year, 13000);  // 1, 1, 2000
-  EXPECT_EQ(p.Zda().day * 10000 + p.Zda().month * 1000 + p.Zda().year, 13000);
+  EXPECT_EQ(p.Zda().day * 10000 + p.Zda().month * 1000 + p.Zda().year, 13000);  // 1, 1, 2000
 }
 
 TEST(NmeaParser, VerticalSpeedWithinTheHourOnly) {

@@ -9,6 +9,7 @@
 #include "platform/file_settings_store.h"
 #include "platform/settings_tree.h"
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace rovex {
 namespace {
@@ -155,12 +156,14 @@ TEST(FileSettingsStore, KilledWriterNeverLeavesABrokenFile) {
         batch.Commit();
       }
     }
-    usleep(static_cast<useconds_t>(3000 + round * 1700));
+    // Once a first version is on disk, the kill falls at a different moment of the writing in each round.
+    bool written = testing::WaitUntil([&] { return std::filesystem::exists(path); });
+    usleep(static_cast<useconds_t>(round * 1700));
     kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
+    ASSERT_TRUE(written) << "round " << round;
     FileSettingsStore check(path);
-    if (!std::filesystem::exists(path)) continue;  // killed before the first rename
     EXPECT_TRUE(check.TakeDamageReport().empty()) << "round " << round;
     SettingRead r = check.Read("Software\\ROVEX", "Round");
     ASSERT_EQ(r.status, ReadStatus::Ok);

@@ -17,24 +17,6 @@ const char* kComplete =
     "Registry check complete.\nThis programs settings are now reset to default values.\n\nYou may need to use the "
     "Options menu and set your com port.";
 
-TEST(SettingsTable, HasTheSeventyThreeValuesInOrderWithDefaults) {
-  auto t = SettingsTable("/data");
-  ASSERT_EQ(t.size(), 73u);
-  EXPECT_EQ(t.front().name, "Port");
-  EXPECT_EQ(t[9].name, "CameraFile");
-  EXPECT_EQ(t[9].defaultValue, SettingValue::Text("/data/ROVEXCamera.txt"));
-  EXPECT_EQ(t[15].defaultValue, SettingValue::Number(4000));
-  EXPECT_EQ(t[29].name, "Version");
-  EXPECT_EQ(t[47].name, "RoutePick1");
-  EXPECT_EQ(t[55].name, "RoutePick9");
-  EXPECT_EQ(t[56].name, "AutoStartTrail");
-  EXPECT_EQ(t.back().name, "AtlasZoom");
-  EXPECT_EQ(t.back().defaultValue, SettingValue::Number(13));
-  std::set<std::string> names;
-  for (const auto& d : t) names.insert(d.name);
-  EXPECT_EQ(names.size(), 73u);
-}
-
 class SettingsResetTest : public ::testing::Test {
  protected:
   MemorySettingsStore store;
@@ -109,16 +91,6 @@ TEST_F(SettingsResetTest, ExistingConfigurationIsOverwrittenButPoiFilesKept) {
   EXPECT_EQ(store.Read(kRovexKey, "MapScale").value, SettingValue::Number(4000));
   EXPECT_EQ(store.Read(kPoiFilesKey, "POIFile1").value.text, "/poi/pubs.csv");
   EXPECT_EQ(store.Read(kRovexKey, "Unknown").status, ReadStatus::Ok);  // the reset does not delete
-}
-
-TEST_F(SettingsResetTest, CancelInTheDialogChangesNothing) {
-  store.Write(kRovexKey, "Port", SettingValue::Text("ttyUSB0"));
-  bool hooked = false;
-  reset.SetBeforeReset([&] { hooked = true; });
-  prompt.QueueConfirm(false);
-  EXPECT_FALSE(reset.CheckRegistry());
-  EXPECT_FALSE(hooked);
-  EXPECT_EQ(store.Read(kRovexKey, "Port").value.text, "ttyUSB0");
 }
 
 TEST_F(SettingsResetTest, StoreThatCannotBeWrittenIsReportedNotClaimedDone) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,17 @@ inline CliResult RunCliCapture(std::vector<std::string> args) {
   r.out = ReadBack(ctx.out);
   r.err = ReadBack(ctx.err);
   return r;
+}
+
+inline std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline size_t CountOf(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
 }
 
 }  // namespace rovex::testing

@@ -24,7 +24,8 @@ std::optional<std::string> FakePrompt::OpenFile(const std::string&, const std::s
 }
 
 std::optional<std::string> FakePrompt::SaveFile(const std::string& title, const std::string& filter,
-                                                const std::string& initialPath, const std::string&) {
+                                                const std::string& initialPath, const std::string& extension) {
+  saveDialogs.push_back(title + "|" + initialPath + "|" + extension);
   return OpenFile(title, filter, initialPath);
 }
 

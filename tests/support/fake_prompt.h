@@ -38,6 +38,7 @@ class FakePrompt final : public UserPrompt {
   std::vector<Shown> shown;
   std::vector<std::string> confirmTitles;
   std::vector<std::string> fileDialogFilters;
+  std::vector<std::string> saveDialogs;  // "title|initial path|default extension"
 
   std::vector<std::string> Texts() const;
 

@@ -10,17 +10,6 @@ void FakeSerialPort::Feed(const std::string& bytes) {
   m_changed.notify_all();
 }
 
-void FakeSerialPort::Unplug() {
-  std::lock_guard lock(m_mutex);
-  m_unplugged = true;
-  m_changed.notify_all();
-}
-
-void FakeSerialPort::SetReplugged(bool replugged) {
-  std::lock_guard lock(m_mutex);
-  m_replugged = replugged;
-}
-
 void FakeSerialPort::Note(const std::string& event) {
   std::lock_guard lock(m_mutex);
   m_events.push_back(event);
@@ -44,11 +33,6 @@ SerialTimeouts FakeSerialPort::Timeouts() const {
 std::string FakeSerialPort::Written() const {
   std::lock_guard lock(m_mutex);
   return m_written;
-}
-
-int FakeSerialPort::ReadAttempts() const {
-  std::lock_guard lock(m_mutex);
-  return m_readAttempts;
 }
 
 bool FakeSerialPort::Closed() const {
@@ -93,13 +77,11 @@ bool FakeSerialPort::SetBufferSizes(size_t inputBytes, size_t outputBytes) {
 
 SerialPort::ReadResult FakeSerialPort::ReadByte(uint8_t* byte) {
   std::unique_lock lock(m_mutex);
-  ++m_readAttempts;
-  if (m_closed || m_unplugged) return ReadResult::Failed;
-  if (!m_changed.wait_for(lock, std::chrono::milliseconds(20),
-                          [&] { return !m_input.empty() || m_closed || m_unplugged; })) {
+  if (m_closed) return ReadResult::Failed;
+  if (!m_changed.wait_for(lock, std::chrono::milliseconds(20), [&] { return !m_input.empty() || m_closed; })) {
     return ReadResult::TimedOut;
   }
-  if (m_closed || m_unplugged) return ReadResult::Failed;
+  if (m_closed) return ReadResult::Failed;
   *byte = m_input.front();
   m_input.pop_front();
   return ReadResult::Byte;
@@ -115,9 +97,7 @@ bool FakeSerialPort::Write(const char* data, size_t size) {
 bool FakeSerialPort::Reopen() {
   std::lock_guard lock(m_mutex);
   m_events.push_back("reopen");
-  if (m_closed || (m_unplugged && !m_replugged)) return false;
-  m_unplugged = false;
-  return true;
+  return !m_closed;
 }
 
 bool FakeSerialPort::Close() {

@@ -28,10 +28,6 @@ class FakeSerialPort final : public SerialPort {
 
   // Bytes for ReadByte; an empty queue times out after a short wait.
   void Feed(const std::string& bytes);
-  // From now on reads fail at once, as on an unplugged device, until Reopen.
-  void Unplug();
-  // Whether Reopen succeeds while unplugged.
-  void SetReplugged(bool replugged);
 
   // Record: "get", "set", "timeouts", "clear", "buffers", "close", "reopen", and
   // whatever Note adds (the waits of a test), in the order they happened.
@@ -40,7 +36,6 @@ class FakeSerialPort final : public SerialPort {
   SerialLineSettings Applied() const;
   SerialTimeouts Timeouts() const;
   std::string Written() const;
-  int ReadAttempts() const;
   bool Closed() const;
 
   const std::string& DeviceName() const override { return m_device; }
@@ -63,10 +58,7 @@ class FakeSerialPort final : public SerialPort {
   SerialLineSettings m_applied;
   SerialTimeouts m_timeouts;
   std::string m_written;
-  int m_readAttempts = 0;
   bool m_closed = false;
-  bool m_unplugged = false;
-  bool m_replugged = false;
 };
 
 class FakeSerialPorts final : public SerialPorts {

@@ -1,6 +1,6 @@
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,25 +14,19 @@
 namespace rovex {
 namespace {
 
+using testing::CountOf;
+using testing::ReadWholeFile;
 using testing::RunCliCapture;
 
-std::string Data(const std::string& name) { return std::string(ROVEX_SOURCE_DIR) + "/tests/cameras/data/" + name; }
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-int CountOf(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
+std::string Data(const std::string& name) { return std::string(ROVEX_SOURCE_DIR) + "/tests/cli/data/" + name; }
 
 // Settings come from a file of this test's own; the user's are never read.
 class CliReplayTest : public ::testing::Test {
  protected:
-  void SetUp() override { setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1); }
+  void SetUp() override {
+    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
+    setenv("ROVEX_HOME", dir.Path().c_str(), 1);
+  }
   void TearDown() override { unsetenv("ROVEX_CONFIG"); }
   std::vector<std::string> Replay(std::vector<std::string> options) {
     std::vector<std::string> args = {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt")};
@@ -50,10 +44,27 @@ TEST_F(CliReplayTest, GeneratedDriveGolden) {
   auto r = RunCliCapture(Replay({"--radius", "4000", "--units", "kph", "--specs", "on"}));
   EXPECT_EQ(0, r.exitCode);
   EXPECT_EQ("", r.err);
-  if (std::getenv("ROVEX_UPDATE_GOLDEN")) {
-    std::ofstream(Data("drive.expected"), std::ios::binary) << r.out;
+  if (std::getenv("ROVEX_UPDATE_GOLDEN")) std::ofstream(Data("drive.expected"), std::ios::binary) << r.out;
+  EXPECT_EQ(ReadWholeFile(Data("drive.expected")), r.out);
+}
+
+// The bundled demo drive must keep warning exactly as it did when its
+// announcements were checked: every wave file and every average-speed line, in order.
+TEST_F(CliReplayTest, DemoDriveGivesTheCheckedAnnouncements) {
+  ASSERT_EQ(RunCliCapture({"settings", "reset"}).exitCode, 0);
+  const std::string demo = ROVEX_SOURCE_DIR "/data/demo/";
+  auto r = RunCliCapture({"replay", demo + "demo_drive.txt", "--cameras", demo + "ROVEXCamera.txt", "--radius", "4000",
+                          "--units", "mph", "--specs", "on"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  std::istringstream lines(r.out);
+  std::string line, heard;
+  while (std::getline(lines, line)) {
+    if (line.find(" play ") != std::string::npos || line.find(" specs ") != std::string::npos) heard += line + "\n";
   }
-  EXPECT_EQ(ReadFile(Data("drive.expected")), r.out);
+  std::string expected = ReadWholeFile(demo + "expected_announcements.txt");
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(heard, expected);
 }
 
 TEST_F(CliReplayTest, SettingsNotGivenComeFromTheStore) {
@@ -67,55 +78,47 @@ TEST_F(CliReplayTest, SettingsNotGivenComeFromTheStore) {
   }
   auto r = RunCliCapture(Replay({}));
   EXPECT_EQ(0, r.exitCode);
-  EXPECT_EQ(ReadFile(Data("drive.expected")), r.out);
+  EXPECT_EQ(ReadWholeFile(Data("drive.expected")), r.out);
 
   {
     FileSettingsStore store(dir.File("settings.conf"));
     RegistrySettings(store, nullptr).WriteNumberSetting("AverageSpeed", 0);
   }
   auto off = RunCliCapture(Replay({}));
-  EXPECT_EQ(0, CountOf(off.out, " specs "));
-  EXPECT_EQ(0, CountOf(off.out, "Specs.wav"));
+  EXPECT_EQ(0u, CountOf(off.out, " specs "));
+  EXPECT_EQ(0u, CountOf(off.out, "Specs.wav"));
   EXPECT_EQ(CountOf(r.out, " play ") - 1, CountOf(off.out, " play "));
 }
 
-TEST_F(CliReplayTest, MilesPerHourShowTheTripFigures) {
-  auto r = RunCliCapture(Replay({"--units", "mph", "--specs", "on"}));
-  EXPECT_EQ(0, r.exitCode);
-  EXPECT_NE(std::string::npos, r.out.find("10:04:42 specs T 2, D 50, Av 56 mph\n"));
-  EXPECT_NE(std::string::npos, r.out.find("10:05:53 specs T 73, D 1825, Av 56 mph\n"));
-  EXPECT_EQ(1, CountOf(r.out, "Specs.wav"));
-}
-
-TEST_F(CliReplayTest, AWiderRadiusKeepsTheLastCameraInTheList) {
-  auto r = RunCliCapture(Replay({"--radius", "8000"}));
-  EXPECT_EQ(0, r.exitCode);
-  EXPECT_EQ(0, CountOf(r.out, "No cameras are in the map area"));
-  EXPECT_NE(std::string::npos, r.out.find("distance 5990m REDLIGHT\n"));
-  EXPECT_EQ(0, CountOf(r.out, "TRUVELO"));
+TEST_F(CliReplayTest, OptionsChangeWhatIsShown) {
+  const struct {
+    std::vector<std::string> options;
+    std::vector<std::string> shown, absent;
+  } cases[] = {
+      {{"--units", "mph", "--specs", "on"},
+       {"10:04:42 specs T 2, D 50, Av 56 mph\n", "10:05:53 specs T 73, D 1825, Av 56 mph\n"}, {}},
+      {{"--radius", "8000"}, {"distance 5990m REDLIGHT\n"}, {"No cameras are in the map area", "TRUVELO"}},
+  };
+  for (const auto& c : cases) {
+    auto r = RunCliCapture(Replay(c.options));
+    EXPECT_EQ(0, r.exitCode);
+    for (const std::string& s : c.shown) EXPECT_EQ(1u, CountOf(r.out, s)) << s;
+    for (const std::string& s : c.absent) EXPECT_EQ(0u, CountOf(r.out, s)) << s;
+  }
 }
 
 TEST_F(CliReplayTest, UsageAndFailures) {
   const std::string usage =
       "usage: rovex-cli replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]\n";
-  const std::vector<std::vector<std::string>> bad = {
-      {"replay"},
-      {"replay", Data("drive.nmea")},
-      {"replay", "--cameras", Data("drive_cameras.txt")},
-      {"replay", Data("drive.nmea"), "--cameras"},
-      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--units", "furlongs"},
-      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--radius", "0"},
-      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--radius", "4km"},
-      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--specs", "yes"},
-      {"replay", Data("drive.nmea"), "--cameras", Data("drive_cameras.txt"), "--loud"},
-      {"replay", Data("drive.nmea"), Data("drive.nmea"), "--cameras", Data("drive_cameras.txt")},
-  };
-  for (const auto& args : bad) {
-    auto r = RunCliCapture(args);
-    EXPECT_EQ(2, r.exitCode) << args.size();
+  for (const auto& options : std::vector<std::vector<std::string>>{
+           {"--units", "furlongs"}, {"--radius", "0"}, {"--radius", "4km"}, {"--specs", "yes"}, {"--loud"}}) {
+    auto r = RunCliCapture(Replay(options));
+    EXPECT_EQ(2, r.exitCode) << options[0];
     EXPECT_EQ(usage, r.err);
     EXPECT_EQ("", r.out);
   }
+  EXPECT_EQ(usage, RunCliCapture({"replay", Data("drive.nmea")}).err);
+  EXPECT_EQ(usage, RunCliCapture({"replay", Data("drive.nmea"), "--cameras"}).err);
 
   auto noCameras = RunCliCapture({"replay", Data("drive.nmea"), "--cameras", dir.File("none.txt")});
   EXPECT_EQ(1, noCameras.exitCode);
@@ -131,33 +134,24 @@ TEST_F(CliReplayTest, TheCommittedDriveIsWhatTheGeneratorWrites) {
   if (std::system("python3 --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
   std::string command = std::string(ROVEX_SOURCE_DIR) + "/scripts/make-camera-drive " + dir.Path();
   ASSERT_EQ(0, std::system(command.c_str()));
-  EXPECT_EQ(ReadFile(Data("drive.nmea")), ReadFile(dir.File("drive.nmea")));
-  EXPECT_EQ(ReadFile(Data("drive_cameras.txt")), ReadFile(dir.File("drive_cameras.txt")));
+  EXPECT_EQ(ReadWholeFile(Data("drive.nmea")), ReadWholeFile(dir.File("drive.nmea")));
+  EXPECT_EQ(ReadWholeFile(Data("drive_cameras.txt")), ReadWholeFile(dir.File("drive_cameras.txt")));
 }
-
-}  // namespace
-}  // namespace rovex
-
-namespace rovex {
-namespace {
 
 // A receiver's own log (a walk in the southern hemisphere) with a camera put
 // about 150 m south of it: "200" is heard once, and every distance shown lies
 // between the nearest and farthest points of the walk.
-TEST(CliReplayRealLog, SouthernHemisphereWalk) {
+TEST_F(CliReplayTest, SouthernHemisphereWalkOfARealReceiver) {
   const std::string data = testing::SharedDataDir();
   if (data.empty()) GTEST_SKIP() << "the shared receiver logs are not here";
-  testing::TempDir dir;
-  setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
   dir.Write("cameras.txt", "-27.212,153.052,M1,Brisbane,,GATSO,Yes,60\n");
   auto r = RunCliCapture({"replay", data + "/nmea/gpsd/haicom-305N.log", "--cameras", dir.File("cameras.txt")});
-  unsetenv("ROVEX_CONFIG");
   EXPECT_EQ(0, r.exitCode);
   EXPECT_EQ("", r.err);
-  EXPECT_EQ(1, CountOf(r.out, " play "));
-  EXPECT_EQ(1, CountOf(r.out, " play 200.wav\n"));
+  EXPECT_EQ(1u, CountOf(r.out, " play "));
+  EXPECT_EQ(1u, CountOf(r.out, " play 200.wav\n"));
   int distances = 0;
-  for (std::size_t at = r.out.find(" distance "); at != std::string::npos; at = r.out.find(" distance ", at + 1)) {
+  for (size_t at = r.out.find(" distance "); at != std::string::npos; at = r.out.find(" distance ", at + 1)) {
     int metres = std::atoi(r.out.c_str() + at + 10);
     EXPECT_GT(metres, 120);
     EXPECT_LT(metres, 190);

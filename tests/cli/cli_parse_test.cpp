@@ -1,6 +1,4 @@
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -9,6 +7,7 @@
 #include "nmea/nmea_parser.h"
 #include "nmea/nmea_sentence.h"
 #include "support/cli_runner.h"
+#include "support/nmea_checksum.h"
 #include "support/temp_dir.h"
 
 namespace rovex {
@@ -16,56 +15,48 @@ namespace {
 
 using testing::RunCliCapture;
 
-std::string Fixture(const std::string& name) { return std::string(ROVEX_SOURCE_DIR) + "/tests/nmea/data/" + name; }
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+std::string Data(const std::string& name) { return std::string(ROVEX_SOURCE_DIR) + "/tests/cli/data/" + name; }
 
 TEST(CliParse, GoldenFixtures) {
   // parse_mixed: every line rule of a replay (comments, CR CR LF, short and
   // blank lines, a 301-character line, a NUL, the 99-character mailbox) and
   // checksum cases; parse_carry: what each sentence type leaves in the fix.
-  for (const char* name : {"parse_mixed", "parse_carry"}) {
-    auto r = RunCliCapture({"parse", Fixture(std::string(name) + ".log")});
+  for (std::string name : {"parse_mixed", "parse_carry"}) {
+    auto r = RunCliCapture({"parse", Data(name + ".log")});
     EXPECT_EQ(r.exitCode, 0) << name;
     EXPECT_EQ(r.err, "") << name;
-    EXPECT_EQ(r.out, ReadFile(Fixture(std::string(name) + ".expected"))) << name;
+    EXPECT_EQ(r.out, testing::ReadWholeFile(Data(name + ".expected"))) << name;
   }
 }
 
 TEST(CliParse, FailuresAndUsage) {
-  auto missing = RunCliCapture({"parse", "/nonexistent/log.txt"});
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err, "rovex-cli: can't open the log file /nonexistent/log.txt: No such file or directory\n");
-
   testing::TempDir dir;
-  auto folder = RunCliCapture({"parse", dir.Path()});
-  EXPECT_EQ(folder.exitCode, 1);
-  EXPECT_EQ(folder.err, "rovex-cli: error reading " + dir.Path() + ": Is a directory\n");
-
-  for (std::vector<std::string> args : {std::vector<std::string>{"parse"}, {"parse", "a", "b"}}) {
-    auto r = RunCliCapture(args);
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "usage: rovex-cli parse FILE\n");
+  dir.Write("empty.log", "");
+  const struct {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string err;
+  } cases[] = {
+      {{"parse", "/nonexistent/log.txt"}, 1,
+       "rovex-cli: can't open the log file /nonexistent/log.txt: No such file or directory\n"},
+      {{"parse", dir.Path()}, 1, "rovex-cli: error reading " + dir.Path() + ": Is a directory\n"},
+      {{"parse"}, 2, "usage: rovex-cli parse FILE\n"},
+      {{"parse", "a", "b"}, 2, "usage: rovex-cli parse FILE\n"},
+      {{"parse", dir.File("empty.log")}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    auto r = RunCliCapture(c.args);
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.args.back();
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(r.out, "");
   }
 
-  dir.Write("empty.log", "");
-  auto empty = RunCliCapture({"parse", dir.File("empty.log")});
-  EXPECT_EQ(empty.exitCode, 0);
-  EXPECT_EQ(empty.out, "");
-  EXPECT_EQ(empty.err, "");
-}
-
-TEST(CliParse, FullOutputDeviceIsAFailure) {
   std::FILE* full = std::fopen("/dev/full", "w");
   if (full == nullptr) GTEST_SKIP() << "no /dev/full here";
   cli::CliContext ctx;
   ctx.out = full;
   ctx.err = std::tmpfile();
-  int code = cli::RunCli({"rovex-cli", "parse", Fixture("parse_carry.log")}, ctx);
+  int code = cli::RunCli({"rovex-cli", "parse", Data("parse_carry.log")}, ctx);
   std::fclose(full);
   EXPECT_EQ(code, 1);
   EXPECT_EQ(testing::ReadBack(ctx.err), "rovex-cli: error writing the output\n");
@@ -77,22 +68,16 @@ TEST(CliParse, NumbersPrintAsPrintfPrintsThem) {
   const char* altitudes[] = {"0.05",  "0.15",  "-10.25", "1e300", "-1e300", "1e-300", "-0.0",  "0.95",
                              "99.95", "nan",   "inf",    "-inf",  "2.5",    "-2.5",   "123456789012345678901234"};
   const char* coordinates[] = {"4807.038", "0000.00005", "8959.9999999", "0.0000005", "9999.99999"};
-  std::string log;
   std::vector<std::string> lines;
-  for (const char* a : altitudes) lines.push_back(std::string("GPGGA,235959.99,") + coordinates[lines.size() % 5] +
-                                                  ",S,1" + coordinates[(lines.size() + 2) % 5] + ",W,1,08,0.9," + a +
-                                                  ",M,,M,,");
-  lines.push_back("GPRMC,,A,,,,,0.005,0.05,,,");
-  lines.push_back("GPRMC,,A,,,,,-0.005,359.95,,,");
-  lines.push_back("GPRMC,,A,,,,,1e20,-0.0,,,");
-  for (std::string& body : lines) {
-    unsigned sum = 0;
-    for (unsigned char c : body) sum ^= c;
-    char tail[8];
-    std::snprintf(tail, sizeof tail, "*%02X", sum);
-    body = "$" + body + tail;
-    log += body + "\n";
+  for (const char* a : altitudes) {
+    lines.push_back(testing::WithChecksum(std::string("GPGGA,235959.99,") + coordinates[lines.size() % 5] + ",S,1" +
+                                          coordinates[(lines.size() + 2) % 5] + ",W,1,08,0.9," + a + ",M,,M,,"));
   }
+  for (const char* rmc : {"GPRMC,,A,,,,,0.005,0.05,,,", "GPRMC,,A,,,,,-0.005,359.95,,,", "GPRMC,,A,,,,,1e20,-0.0,,,"}) {
+    lines.push_back(testing::WithChecksum(rmc));
+  }
+  std::string log;
+  for (const std::string& line : lines) log += line + "\n";
   testing::TempDir dir;
   dir.Write("hard.log", log);
   auto r = RunCliCapture({"parse", dir.File("hard.log")});
