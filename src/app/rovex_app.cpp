@@ -8,6 +8,7 @@
 #include "settings/demo_seed.h"
 #include "settings/settings_table.h"
 #include "app/rovex_view.h"
+#include "platform/espeak/espeak_speech_output.h"
 #include "platform/file_settings_store.h"
 #include "platform/posix_serial_ports.h"
 #include "platform/system_clock.h"
@@ -52,6 +53,17 @@ CROVEXApp::CROVEXApp(const Services& services) : m_services(services) {
   if (!m_services.serialPorts) {
     m_ports = std::make_unique<PosixSerialPorts>();
     m_services.serialPorts = m_ports.get();
+  }
+  if (!m_services.speech) {
+    UserPrompt* prompt = m_services.prompt;
+    QObject* reports = &m_speechReports;
+    // Reported once, on the speech thread; the message box is shown on the window's thread.
+    m_speech = std::make_unique<EspeakSpeechOutput>([reports, prompt](const std::string& message) {
+      QMetaObject::invokeMethod(
+          reports, [prompt, message] { prompt->MessageBox(message, MsgIcon::Warning, MsgButtons::Ok, kAppCaption); },
+          Qt::QueuedConnection);
+    });
+    m_services.speech = m_speech.get();
   }
 }
 

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include <QObject>
+
 #include "platform/services.h"
 
 // The application object: makes the platform services the system runs on and
@@ -23,12 +25,13 @@ class QtShellOpener;
 class QtVoiceOutput;
 class QtClipboard;
 class PosixSerialPorts;
+class SpeechOutput;
 
 class CROVEXApp {
  public:
   // Services left null are made here: the settings file, Qt dialogs, the
   // system clock, the Qt canvas, the desktop's open action, wave playback,
-  // the clipboard and the machine's serial ports.
+  // the clipboard, the machine's serial ports and the espeak-ng route voice.
   explicit CROVEXApp(const Services& services = {});
   ~CROVEXApp();
   CROVEXApp(const CROVEXApp&) = delete;
@@ -65,6 +68,10 @@ class CROVEXApp {
   std::unique_ptr<QtVoiceOutput> m_voice;
   std::unique_ptr<QtClipboard> m_clipboard;
   std::unique_ptr<PosixSerialPorts> m_ports;
+  // The voice's failure report travels to the window's thread as a call
+  // queued on this object; it goes after the voice, whose thread has ended by then.
+  QObject m_speechReports;
+  std::unique_ptr<SpeechOutput> m_speech;
   Services m_services;
   std::unique_ptr<CMainFrame> m_frame;
   std::function<void(CROVEXView&)> m_onCreated;

@@ -5,11 +5,17 @@
 #include "app/com_settings_window.h"
 #include "app/dialog_table.h"
 #include "app/distance_dialog.h"
+#include "app/exclude_list_window.h"
 #include "app/manual_location_dialog.h"
 #include "app/near_camera_list_window.h"
 #include "app/option_dialogs.h"
 #include "app/passed_camera_list_window.h"
 #include "app/replay_dialog.h"
+#include "app/route_file_dialog.h"
+#include "app/route_list_window.h"
+#include "app/route_options_dialog.h"
+#include "app/route_picker_dialog.h"
+#include "app/route_speech_dialog.h"
 #include "app/send_log_window.h"
 #include "cameras/camera_table.h"
 #include "cameras/passed_camera_list.h"
@@ -18,6 +24,11 @@
 #include "gps/dlg_manual_location.h"
 #include "gps/dlg_replay.h"
 #include "gps/dlg_send_log.h"
+#include "routes/route_file_dialog_model.h"
+#include "routes/route_list_model.h"
+#include "routes/route_options_model.h"
+#include "routes/route_picker_model.h"
+#include "routes/route_speech_options_model.h"
 #include "system/view_host.h"
 
 namespace rovex {
@@ -31,6 +42,12 @@ DialogTable RovexDialogs() {
   table.AddWindow<CDlg_Send_Log, SendLogWindow>();
   table.AddWindow<CameraTable, NearCameraListWindow>();
   table.AddWindow<PassedCameraList, PassedCameraListWindow>();
+  table.AddWindow<RouteFileDialogModel, CDlg_Route_File>();
+  table.AddWindow<RoutePointsList, CDlg_Route_List>();
+  table.AddWindow<RouteExcludedList, CDlg_Exclude_List>();
+  table.AddWindow<RoutePickerModel, CDlgRoutePicker>();
+  table.AddWindow<RouteOptionsModel::Values, CDLG_ROUTE_OPTIONS>();
+  table.AddWindow<RouteSpeechOptionsModel, CDlg_Route_MSAgent>();
   table.Add<OptionDialogRequest>([](OptionDialogRequest& request, QWidget* parent) {
     std::unique_ptr<QDialog> dialog;
     RegistrySettings& settings = request.settings;

@@ -34,6 +34,7 @@ int CmdParse(const std::vector<std::string>& args, CliContext& ctx);
 int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx);
 int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& args, CliContext& ctx);
+int CmdFollow(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

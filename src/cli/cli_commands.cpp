@@ -14,6 +14,8 @@ const std::vector<CliCommand>& Commands() {
        "[--type-prefix] (convert --help lists the kinds)",
        CmdConvert},
       {"route", "route FILE", CmdRoute},
+      {"follow", "follow LOG --route FILE [--cameras FILE] [--mode motorway|country|town] [--speech on|off]",
+       CmdFollow},
   };
   return commands;
 }

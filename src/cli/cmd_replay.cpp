@@ -10,50 +10,19 @@
 #include "cameras/camera_steps.h"
 #include "cli/cli_command.h"
 #include "cli/console_prompt.h"
+#include "cli/replay_events.h"
 #include "gps/log_replay.h"
 #include "gps/sentence_mailbox.h"
 #include "gps/sentence_pipeline.h"
 #include "nmea/speed_units.h"
-#include "platform/data_root.h"
-#include "platform/file_settings_store.h"
 #include "platform/memory_settings_store.h"
-#include "platform/voice_output.h"
 #include "settings/registry_settings.h"
-#include "settings/settings_table.h"
 
 namespace rovex::cli {
 namespace {
 
 constexpr const char* kUsage =
     "usage: rovex-cli replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]\n";
-
-// Where the replay stands, for the events it prints.
-struct ReplayPosition {
-  std::size_t line = 0;
-  const GpsFix* fix = nullptr;
-};
-
-// One event a line: "LINENO HH:MM:SS WHAT TEXT", the time being the fix's UTC time.
-void PrintEvent(std::FILE* out, const ReplayPosition& at, const char* what, std::string_view text) {
-  std::string shown;
-  for (unsigned char c : text) shown += c < 0x20 || c == 0x7f ? '?' : static_cast<char>(c);
-  std::fprintf(out, "%zu %02u:%02u:%02u %s %s\n", at.line, at.fix->utcHour, at.fix->utcMinute, at.fix->utcSecond, what,
-               shown.c_str());
-}
-
-// Instead of playing a wave file, names it.
-class PrintingVoice final : public VoiceOutput {
- public:
-  PrintingVoice(std::FILE* out, const ReplayPosition& at) : m_out(out), m_at(at) {}
-  void Play(const std::string& path) override {
-    std::size_t slash = path.find_last_of('/');
-    PrintEvent(m_out, m_at, "play", slash == std::string::npos ? path : path.substr(slash + 1));
-  }
-
- private:
-  std::FILE* m_out;
-  const ReplayPosition& m_at;
-};
 
 struct Options {
   std::string log;
@@ -103,12 +72,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options) {
 // The user's settings over the defaults, with the command line's on top, in
 // memory: a replay never changes what is stored.
 void PrepareSettings(const Options& options, MemorySettingsStore* memory, CliContext& ctx) {
-  for (const SettingDefinition& d : SettingsTable(DataRoot())) memory->Write(kRovexKey, d.name, d.defaultValue);
-  FileSettingsStore stored(FileSettingsStore::DefaultPath());
-  if (std::string damage = stored.TakeDamageReport(); !damage.empty()) {
-    std::fprintf(ctx.err, "rovex-cli: %s\n", damage.c_str());
-  }
-  for (const auto& [name, value] : stored.Values(kRovexKey)) memory->Write(kRovexKey, name, value);
+  CopyStoredSettings(memory, ctx);
   RegistrySettings settings(*memory, nullptr);
   settings.WriteTextSetting("CameraFile", options.cameras);
   if (options.radius > 0) settings.WriteNumberSetting("MapScale", static_cast<uint32_t>(options.radius));
@@ -159,7 +123,7 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx) {
    public:
     Printing(SentenceMailbox& mailbox, SentencePipeline& pipeline, CameraSteps& steps, ReplayPosition& at,
              const LogReplay& replay, std::FILE* out)
-        : m_mailbox(mailbox), m_pipeline(pipeline), m_steps(steps), m_at(at), m_replay(replay), m_out(out) {}
+        : m_mailbox(mailbox), m_pipeline(pipeline), m_at(at), m_replay(replay), m_events(out, at, steps) {}
     bool PlaceAndDraw(std::string_view line) override {
       m_at.line = m_replay.LineNumber();
       m_mailbox.Overwrite(line);
@@ -169,25 +133,16 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx) {
     bool RunPipeline() override {
       m_at.line = m_replay.LineNumber();
       m_pipeline.RunPipeline();
-      if (m_steps.Warning().DistanceLine().view() != m_distance) {
-        m_distance = m_steps.Warning().DistanceLine().str();
-        PrintEvent(m_out, m_at, "distance", m_distance);
-      }
-      if (m_steps.Specs().SpecsLine().view() != m_specs) {
-        m_specs = m_steps.Specs().SpecsLine().str();
-        PrintEvent(m_out, m_at, "specs", m_specs);
-      }
+      m_events.PrintChanges();
       return true;
     }
 
    private:
     SentenceMailbox& m_mailbox;
     SentencePipeline& m_pipeline;
-    CameraSteps& m_steps;
     ReplayPosition& m_at;
     const LogReplay& m_replay;
-    std::FILE* m_out;
-    std::string m_distance, m_specs;
+    CameraTextEvents m_events;
   } target(mailbox, pipeline, steps, at, replay, ctx.out);
 
   LogReplay::Step step;

@@ -2,8 +2,8 @@
 
 // The platform services the running system is handed. Each is an interface;
 // the Qt program, rovex-cli and the tests each fill in their own. A service a
-// caller does not need may stay null. Later services (speech, power, printer)
-// join this list.
+// caller does not need may stay null. Later services (power, printer) join
+// this list.
 
 namespace rovex {
 
@@ -16,6 +16,7 @@ class ShellOpener;
 class VoiceOutput;
 class Clipboard;
 class SerialPorts;
+class SpeechOutput;
 
 struct Services {
   SettingsStore* store = nullptr;
@@ -27,6 +28,7 @@ struct Services {
   VoiceOutput* voice = nullptr;
   Clipboard* clipboard = nullptr;
   SerialPorts* serialPorts = nullptr;
+  SpeechOutput* speech = nullptr;  // the route voice
 };
 
 }  // namespace rovex

@@ -26,6 +26,18 @@ struct RouteListHeading {
   std::string routeName;  // the file's first comment line, "No route name" or "No file"; at most 159 characters
 };
 
+// What "Route Points List" shows: the heading and one row per point.
+struct RoutePointsList {
+  RouteListHeading heading;
+  std::vector<std::vector<std::string>> rows;
+};
+
+// What "Route Excluded List" shows: the heading and one row per excluded camera type.
+struct RouteExcludedList {
+  RouteListHeading heading;
+  std::vector<std::string> rows;
+};
+
 // Reads RouteName and the name inside that file.
 RouteListHeading ReadRouteListHeading(const RegistrySettings& settings);
 

@@ -41,9 +41,10 @@ const std::vector<Accelerator>& AcceleratorTable() {
       key('Q', kMute, "Q"),
       key('M', kMarkLocation, "M"),
       key(vk::kSpace, kSpecsLine, "Space"),
-      key('Z', kRouteModeTown, "Z"),
+      // As the shortcut key list and the route view have them: Z motorway, X country, C town.
+      key('Z', kRouteModeMotorway, "Z"),
       key('X', kRouteModeCountry, "X"),
-      key('C', kRouteModeMotorway, "C"),
+      key('C', kRouteModeTown, "C"),
       chr('0', kSayNearestWaypoint),
       key('R', kRoutePicker, "R"),
       key(vk::F(10), kRouteDirectionsToggle, "F10"),

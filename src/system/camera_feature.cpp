@@ -24,6 +24,9 @@ CameraFeature::CameraFeature(SystemContext& context) : m_context(context) {
   const Services& services = context.GetServices();
   m_steps = std::make_unique<CameraSteps>(context.Registry(), services.prompt, services.voice,
                                           context.View().mapRadius, [&context] { context.Gps().Stop(); });
+  SharedLists& shared = context.Shared();
+  m_steps->SetExclusions(shared.routeExclusions);
+  shared.cameras = &m_steps->Cameras();
 }
 
 void CameraFeature::RegisterCommands(CommandRegistry& commands) {

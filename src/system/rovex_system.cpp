@@ -11,6 +11,7 @@
 #include "system/command_ids.h"
 #include "system/display_feature.h"
 #include "system/gps_feature.h"
+#include "system/route_feature.h"
 
 namespace rovex {
 namespace {
@@ -63,9 +64,12 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   m_pipeline = std::make_unique<SentencePipeline>(m_gps->HandOff().mailbox, steps);
 
   // The features in the order they take every step: GPS input's commands
-  // first, the display's colours and track before the cameras read them.
+  // first; the route after GPS input and the log start up and before the
+  // night timer, and before the cameras, which are handed its exclusions as
+  // they are made; the display's colours and track before the cameras read them.
   ReplayView& replayView = *this;
   m_gpsFeature = &Add<GpsFeature>(replayView, *m_ui);
+  Add<RouteFeature>();
   Add<DisplayFeature>();
   Add<CameraFeature>();
 
@@ -101,6 +105,10 @@ void RovexSystem::SettingsChanged(SettingsChange change) {
 
 void RovexSystem::MapRadiusChanged() {
   for (auto& f : m_features) f->OnMapRadiusChanged();
+}
+
+void RovexSystem::RebuildListsNow() {
+  if (RebuildLists(m_pipeline->Fix())) ListsRebuilt();
 }
 
 // ---- Commands ----

@@ -103,8 +103,10 @@ class RovexSystem final : public SystemContext,
   ViewState& View() override { return m_view; }
   SentencePipeline& Pipeline() override { return *m_pipeline; }
   GpsInput& Gps() override { return *m_gps; }
+  SharedLists& Shared() override { return m_shared; }
   void SettingsChanged(SettingsChange change) override;
   void MapRadiusChanged() override;
+  void RebuildListsNow() override;
 
  private:
   // CommandRegistry.
@@ -145,6 +147,7 @@ class RovexSystem final : public SystemContext,
   ViewHost& m_host;
   RegistrySettings m_registry;
   ViewState m_view;
+  SharedLists m_shared;
   std::unique_ptr<PosixSerialPorts> m_ownPorts;
   std::unique_ptr<UiThreadCaller> m_ui;
   PostedUiCalls* m_postedUi = nullptr;  // m_ui when calls travel as posted messages

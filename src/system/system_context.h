@@ -14,6 +14,8 @@
 
 namespace rovex {
 
+class CameraDatabase;
+class CameraExcludeList;
 class CanvasFactory;
 class GpsInput;
 class RegistrySettings;
@@ -54,6 +56,17 @@ struct DrawState {
   CanvasFactory* bitmaps = nullptr;
 };
 
+// Lists that one feature owns and another reads. Each owner publishes its
+// object once, when it is made, and the object's address never changes while
+// the system runs: the route feature comes before the camera feature, so the
+// cameras are handed the exclusions as they are made.
+struct SharedLists {
+  // The loaded route's excluded camera types (the route feature's); null without one.
+  const CameraExcludeList* routeExclusions = nullptr;
+  // The nearby cameras (the camera feature's), drawn over the route-aware maps.
+  const CameraDatabase* cameras = nullptr;
+};
+
 class SystemContext {
  public:
   virtual ~SystemContext() = default;
@@ -63,6 +76,7 @@ class SystemContext {
   virtual ViewState& View() = 0;
   virtual SentencePipeline& Pipeline() = 0;
   virtual GpsInput& Gps() = 0;
+  virtual SharedLists& Shared() = 0;
   GpsFix& Fix();
 
   // Every feature re-reads what it keeps of these settings.
@@ -73,6 +87,11 @@ class SystemContext {
   void ListsRebuilt();
   // The next sentence rebuilds the lists.
   void RefreshListsNext();
+  // What the lists hold or where the car stands changed outside the pipeline
+  // (a route with other exclusions, a position set by hand): every feature
+  // rebuilds its list now, as the pipeline would, and a complete rebuild
+  // starts the refresh interval again.
+  virtual void RebuildListsNow() = 0;
 };
 
 }  // namespace rovex

@@ -12,6 +12,7 @@
 #include "settings/settings_reset.h"
 #include "support/fake_prompt.h"
 #include "support/fake_shell_opener.h"
+#include "support/recording_speech.h"
 
 // The real program on the offscreen platform, with settings in memory and
 // scripted dialogs.
@@ -22,6 +23,7 @@ struct AppFixture {
   MemorySettingsStore store;
   FakePrompt prompt;
   FakeShellOpener shell;
+  RecordingSpeech speech;
   std::unique_ptr<CROVEXApp> app;
 
   explicit AppFixture(bool defaults = true) {
@@ -36,6 +38,7 @@ struct AppFixture {
     services.store = &store;
     services.prompt = &prompt;
     services.shell = &shell;
+    services.speech = &speech;
     app = std::make_unique<CROVEXApp>(services);
     app->InitInstance(show);
     QApplication::processEvents();

@@ -13,6 +13,7 @@
 #include "support/fake_view_host.h"
 #include "support/recording_canvas.h"
 #include "support/recording_poster.h"
+#include "support/recording_speech.h"
 #include "system/camera_feature.h"
 #include "system/rovex_system.h"
 
@@ -28,6 +29,7 @@ struct SystemFixture {
   FakeSerialPorts ports;
   FakeClock clock{FakeClock::Utc(2024, 5, 17, 12, 0, 0)};
   FakeClipboard clipboard;
+  RecordingSpeech speech;
   FakeViewHost host;
   RecordingCanvas canvas{800, 600};
   std::unique_ptr<RovexSystem> system;
@@ -48,6 +50,7 @@ struct SystemFixture {
     services.serialPorts = &ports;
     services.clock = &clock;
     services.clipboard = &clipboard;
+    services.speech = &speech;
     system = std::make_unique<RovexSystem>(services, host);
     host.onRepaint = [this] { system->DrawingPass(canvas); };
     return *system;

@@ -1,0 +1,222 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cameras/camera_steps.h"
+#include "cli/cli_command.h"
+#include "cli/console_prompt.h"
+#include "cli/replay_events.h"
+#include "gps/log_replay.h"
+#include "gps/sentence_mailbox.h"
+#include "gps/sentence_pipeline.h"
+#include "platform/memory_settings_store.h"
+#include "platform/speech_output.h"
+#include "routes/current_route.h"
+#include "routes/route_follower.h"
+#include "routes/route_voice.h"
+#include "settings/registry_settings.h"
+#include "system/view_mode.h"
+
+namespace rovex::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: rovex-cli follow LOG --route FILE [--cameras FILE] [--mode motorway|country|town] [--speech on|off]\n";
+
+struct Options {
+  std::string log;
+  std::string route;
+  std::string cameras;
+  int mode = -1;  // RouteMode, or -1 for the stored one
+  int speech = -1;
+};
+
+bool ParseOptions(const std::vector<std::string>& args, Options* options) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string* out) {
+      if (i + 1 >= args.size() || args[i + 1].empty()) return false;
+      *out = args[++i];
+      return true;
+    };
+    std::string v;
+    if (a == "--route") {
+      if (!value(&options->route)) return false;
+    } else if (a == "--cameras") {
+      if (!value(&options->cameras)) return false;
+    } else if (a == "--mode") {
+      if (!value(&v)) return false;
+      if (v == "motorway") options->mode = static_cast<int>(RouteMode::Motorway);
+      else if (v == "country") options->mode = static_cast<int>(RouteMode::Country);
+      else if (v == "town") options->mode = static_cast<int>(RouteMode::Town);
+      else return false;
+    } else if (a == "--speech") {
+      if (!value(&v)) return false;
+      if (v == "on") options->speech = 1;
+      else if (v == "off") options->speech = 0;
+      else return false;
+    } else if (!a.empty() && a[0] != '-' && options->log.empty()) {
+      options->log = a;
+    } else {
+      return false;
+    }
+  }
+  return !options->log.empty() && !options->route.empty();
+}
+
+bool Readable(const std::string& what, const std::string& path, CliContext& ctx) {
+  if (std::FILE* f = std::fopen(path.c_str(), "r")) {
+    std::fclose(f);
+    return true;
+  }
+  std::fprintf(ctx.err, "rovex-cli: can't open the %s %s: %s\n", what.c_str(), path.c_str(), std::strerror(errno));
+  return false;
+}
+
+// Instead of speaking, prints what the route voice was handed ("say TEXT").
+class PrintingSpeech final : public SpeechOutput {
+ public:
+  PrintingSpeech(std::FILE* out, const ReplayPosition& at) : m_out(out), m_at(at) {}
+  void Speak(std::string_view text) override { PrintEvent(m_out, m_at, "say", text); }
+
+ private:
+  std::FILE* m_out;
+  const ReplayPosition& m_at;
+};
+
+// Without a camera file the pipeline has no camera work to do.
+class NoCameras final : public PipelineSteps {
+ public:
+  bool ListBeingRebuilt() const override { return false; }
+  bool RebuildLists(const GpsFix&) override { return true; }
+  void UpdateForFix(const GpsFix&) override {}
+};
+
+// The route view's drawing pass without a screen: the route is followed (and
+// announced) on every pass that would draw the view.
+class FollowingPass final : public DrawingHooks {
+ public:
+  FollowingPass(RouteFollower& follower, CurrentRoute& route, SentencePipeline& pipeline)
+      : m_follower(follower), m_route(route), m_pipeline(pipeline) {}
+  void DrawMode(int, const char* sentence, bool) override {
+    if (sentence[0] != '\0') m_follower.Follow(m_route.Get(), m_pipeline.Fix());
+  }
+
+ private:
+  RouteFollower& m_follower;
+  CurrentRoute& m_route;
+  SentencePipeline& m_pipeline;
+};
+
+}  // namespace
+
+int CmdFollow(const std::vector<std::string>& args, CliContext& ctx) {
+  Options options;
+  if (!ParseOptions(args, &options)) {
+    std::fputs(kUsage, ctx.err);
+    return 2;
+  }
+  if (!Readable("log file", options.log, ctx) || !Readable("route file", options.route, ctx) ||
+      (!options.cameras.empty() && !Readable("camera file", options.cameras, ctx))) {
+    return 1;
+  }
+
+  // The stored settings with this run's choices on top, in memory only.
+  MemorySettingsStore store;
+  CopyStoredSettings(&store, ctx);
+  RegistrySettings settings(store, nullptr);
+  if (!options.cameras.empty()) settings.WriteTextSetting("CameraFile", options.cameras);
+  if (options.mode >= 0) {
+    const auto mode = static_cast<RouteMode>(options.mode);
+    settings.WriteNumberSetting("RouteMotorway", mode == RouteMode::Motorway ? 1 : 0);
+    settings.WriteNumberSetting("RouteCountry", mode == RouteMode::Country ? 1 : 0);
+    settings.WriteNumberSetting("RouteTown", mode == RouteMode::Town ? 1 : 0);
+  }
+  if (options.speech >= 0) settings.WriteNumberSetting("RouteUseMSAgent", static_cast<uint32_t>(options.speech));
+  ConsolePrompt prompt(ctx.err);
+
+  ReplayPosition at;
+  PrintingSpeech speech(ctx.out, at);
+  PrintingVoice voice(ctx.out, at);
+  RouteVoice routeVoice(settings, &speech);
+  RouteFollower follower(settings, routeVoice);
+  CurrentRoute route(settings, &prompt, follower, routeVoice);
+
+  const double mapRadius = settings.ReadMapScale();
+  std::unique_ptr<PipelineSteps> steps;
+  std::unique_ptr<CameraTextEvents> cameraEvents;
+  if (options.cameras.empty()) {
+    steps = std::make_unique<NoCameras>();
+  } else {
+    // Stopping GPS input means nothing to a replay; a camera file failure is told on standard error.
+    auto cameras = std::make_unique<CameraSteps>(settings, &prompt, &voice, mapRadius, [] {});
+    cameras->SetExclusions(&route.Exclusions());
+    cameraEvents = std::make_unique<CameraTextEvents>(ctx.out, at, *cameras);
+    steps = std::move(cameras);
+  }
+  SentenceMailbox mailbox;
+  SentencePipeline pipeline(mailbox, *steps);
+  pipeline.SetViewMode(kRouteMode);
+  at.fix = &pipeline.Fix();
+
+  // Loading speaks at line 0, before any fix; then the route view is entered.
+  if (!route.LoadFrom(options.route)) return 1;
+  follower.ClearSayNearestNow();
+  follower.ResetAnnouncements();
+
+  LogReplay replay;
+  std::string message;
+  if (!replay.Open(options.log, &message)) {
+    std::fprintf(ctx.err, "rovex-cli: %s\n", message.c_str());
+    return 1;
+  }
+  pipeline.SetRefreshCounter(SentencePipeline::kRefreshReplay);
+
+  class Following final : public ReplayTarget {
+   public:
+    Following(SentenceMailbox& mailbox, SentencePipeline& pipeline, FollowingPass& pass, ReplayPosition& at,
+              const LogReplay& replay, CameraTextEvents* events)
+        : m_mailbox(mailbox), m_pipeline(pipeline), m_pass(pass), m_at(at), m_replay(replay), m_events(events) {}
+    bool PlaceAndDraw(std::string_view line) override {
+      m_at.line = m_replay.LineNumber();
+      m_mailbox.Overwrite(line);
+      m_pipeline.DrawingPass(&m_pass);
+      return true;
+    }
+    bool RunPipeline() override {
+      m_at.line = m_replay.LineNumber();
+      m_pipeline.RunPipeline();
+      if (m_events) m_events->PrintChanges();
+      return true;
+    }
+
+   private:
+    SentenceMailbox& m_mailbox;
+    SentencePipeline& m_pipeline;
+    FollowingPass& m_pass;
+    ReplayPosition& m_at;
+    const LogReplay& m_replay;
+    CameraTextEvents* m_events;
+  };
+  FollowingPass pass(follower, route, pipeline);
+  Following target(mailbox, pipeline, pass, at, replay, cameraEvents.get());
+
+  LogReplay::Step step;
+  while ((step = replay.PlayNext(target)) == LogReplay::Step::Played) {
+  }
+  if (step == LogReplay::Step::ReadError) {
+    std::fprintf(ctx.err, "rovex-cli: error reading %s: %s\n", options.log.c_str(), std::strerror(replay.ErrorNumber()));
+    return 1;
+  }
+  if (std::fflush(ctx.out) != 0 || std::ferror(ctx.out)) {
+    std::fputs("rovex-cli: error writing the output\n", ctx.err);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace rovex::cli

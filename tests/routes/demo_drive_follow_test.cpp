@@ -1,0 +1,108 @@
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace rovex {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+class DemoFollow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
+    setenv("ROVEX_HOME", dir.Path().c_str(), 1);
+    ASSERT_EQ(testing::RunCliCapture({"settings", "reset"}).exitCode, 0);
+  }
+  testing::TempDir dir;
+  const std::string demo = ROVEX_SOURCE_DIR "/data/demo/";
+};
+
+// The demo drive along the demo route must keep saying exactly what was
+// checked against the route's points (each point at 600 m and 300 m in the
+// country mode, in route order), with the camera warnings of the replay
+// except for the temporary camera the route excludes.
+TEST_F(DemoFollow, GivesTheCheckedOutput) {
+  auto r = testing::RunCliCapture({"follow", demo + "demo_drive.txt", "--route", demo + "demo_route.csv", "--cameras",
+                                   demo + "ROVEXCamera.txt", "--mode", "country", "--speech", "on"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string expected = ReadFile(demo + "expected_follow.txt");
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(r.out, expected);
+
+  // The camera lines are the replay's, less those of the excluded type.
+  auto replay = testing::RunCliCapture({"replay", demo + "demo_drive.txt", "--cameras", demo + "ROVEXCamera.txt"});
+  ASSERT_EQ(replay.exitCode, 0) << replay.err;
+  EXPECT_NE(replay.out.find("TEMPORARY"), std::string::npos);
+  EXPECT_EQ(r.out.find("TEMPORARY"), std::string::npos);
+  std::istringstream replayed(replay.out), followed(r.out);
+  std::string a, b;
+  std::size_t same = 0;
+  while (std::getline(replayed, a)) {
+    do std::getline(followed, b);
+    while (b.find(" say ") != std::string::npos);
+    if (a == b) ++same;
+  }
+  EXPECT_GT(same, 1000u);
+}
+
+TEST_F(DemoFollow, ModeAndSpeechOverrideTheStoredValues) {
+  struct Case {
+    std::vector<std::string> extra;
+    std::string firstApproach;  // the first "Traffic lights" line, or "" for none
+  };
+  const Case cases[] = {
+      {{}, "553 08:01:32 say Traffic lights Turn right onto the A34 598 metres"},
+      {{"--mode", "town"}, "601 08:01:40 say Traffic lights Turn right onto the A34 495 metres"},
+      {{"--mode", "motorway"}, "488 08:01:21 say Traffic lights Turn right onto the A34 742 metres"},
+      {{"--speech", "off"}, ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"follow", demo + "demo_drive.txt", "--route", demo + "demo_route.csv"};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    auto r = testing::RunCliCapture(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    if (c.firstApproach.empty()) {
+      EXPECT_EQ(r.out, "") << c.extra[1];
+    } else {
+      EXPECT_NE(r.out.find(c.firstApproach), std::string::npos) << r.out;
+      EXPECT_EQ(r.out.find(" play "), std::string::npos);  // no camera file, no warnings
+    }
+  }
+}
+
+TEST_F(DemoFollow, UnreadableFilesAndBadArgumentsFail) {
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+  };
+  const std::string log = demo + "demo_drive.txt", route = demo + "demo_route.csv";
+  const Case cases[] = {
+      {{"follow", log, "--route", dir.File("missing.csv")}, 1},
+      {{"follow", dir.File("missing.txt"), "--route", route}, 1},
+      {{"follow", log, "--route", route, "--cameras", dir.File("missing.txt")}, 1},
+      {{"follow", log}, 2},
+      {{"follow", log, "--route", route, "--mode", "fast"}, 2},
+      {{"follow", log, "--route", route, "--speech", "loud"}, 2},
+  };
+  for (const Case& c : cases) {
+    auto r = testing::RunCliCapture(c.args);
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.args.back();
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err, "");
+  }
+}
+
+}  // namespace
+}  // namespace rovex
