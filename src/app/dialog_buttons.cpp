@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace rovex {
@@ -19,6 +20,17 @@ QDialogButtonBox* OkButton(QDialog* dialog) {
   ok->setDefault(true);
   QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   return box;
+}
+
+QHBoxLayout* ActionsThenOk(QDialog* dialog, const std::vector<QPushButton*>& actions) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* b : actions) {
+    b->setAutoDefault(false);
+    row->addWidget(b);
+  }
+  row->addWidget(OkButton(dialog));
+  return row;
 }
 
 }  // namespace rovex

@@ -6,6 +6,7 @@
 #include <map>
 #include <typeindex>
 
+#include "platform/services.h"
 #include "system/dialog_request.h"
 
 // The window's dialogs by the type of the model they show. A new dialog is one
@@ -21,11 +22,12 @@ class DialogTable {
       return show(*request.Get<Model>(), parent);
     };
   }
-  // A modal window made from the model and the parent, shown until it closes.
-  template <class Model, class Window>
-  void AddWindow() {
-    Add<Model>([](Model& model, QWidget* parent) {
-      Window window(model, parent);
+  // A modal window made from the model, the further arguments and the
+  // parent, shown until it closes.
+  template <class Model, class Window, class... Args>
+  void AddWindow(Args... args) {
+    Add<Model>([args...](Model& model, QWidget* parent) {
+      Window window(model, args..., parent);
       return window.exec() == QDialog::Accepted;
     });
   }
@@ -40,7 +42,8 @@ class DialogTable {
   std::map<std::type_index, std::function<bool(const DialogRequest&, QWidget*)>> m_shows;
 };
 
-// Every dialog the running system asks for.
-DialogTable RovexDialogs();
+// Every dialog the running system asks for; the dialogs that ask the user
+// something or use the clipboard take them from the window's services.
+DialogTable RovexDialogs(const Services& services);
 
 }  // namespace rovex

@@ -1,13 +1,20 @@
 #include <QDialog>
+#include <functional>
 #include <memory>
 
+#include "app/add_new_line_window.h"
+#include "app/camera_convert_window.h"
 #include "app/colours_dialog.h"
 #include "app/com_settings_window.h"
 #include "app/dialog_table.h"
 #include "app/distance_dialog.h"
 #include "app/exclude_list_window.h"
+#include "app/gpx_convert_window.h"
+#include "app/josm_convert_window.h"
 #include "app/manual_location_dialog.h"
+#include "app/multi_camera_convert_window.h"
 #include "app/near_camera_list_window.h"
+#include "app/nmea_to_gpx_window.h"
 #include "app/option_dialogs.h"
 #include "app/passed_camera_list_window.h"
 #include "app/replay_dialog.h"
@@ -19,6 +26,12 @@
 #include "app/send_log_window.h"
 #include "cameras/camera_table.h"
 #include "cameras/passed_camera_list.h"
+#include "converters/add_new_line_dialog.h"
+#include "converters/camera_convert_dialog.h"
+#include "converters/gpx_convert_dialog.h"
+#include "converters/josm_dialog.h"
+#include "converters/multi_camera_convert_dialog.h"
+#include "converters/nmea_gpx_dialog.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_manual_location.h"
@@ -33,7 +46,7 @@
 
 namespace rovex {
 
-DialogTable RovexDialogs() {
+DialogTable RovexDialogs(const Services& services) {
   DialogTable table;
   table.AddWindow<CDlgManualLocation, CManualLocationDlg>();
   table.AddWindow<CDlgDistance, CDistanceDlg>();
@@ -61,6 +74,17 @@ DialogTable RovexDialogs() {
     }
     return dialog->exec() == QDialog::Accepted;
   });
+  if (UserPrompt* prompt = services.prompt) {
+    using namespace converters;
+    table.AddWindow<CameraConvertDialog, CDlgCameraConvert>(std::ref(*prompt));
+    table.AddWindow<MultiCameraConvertDialog, CDlgMultiCameraConvert>(std::ref(*prompt));
+    table.AddWindow<GpxConvertDialog, CDlgGPXConvert>(std::ref(*prompt));
+    table.AddWindow<ConvertJosmDialog, CDlgConvertJOSM>(std::ref(*prompt));
+    table.AddWindow<AddNewLineDialog, CDlgAddNewLine>(std::ref(*prompt));
+    if (Clipboard* clipboard = services.clipboard) {
+      table.AddWindow<NmeaToGpxDialog, CDialogNMEAToGPX>(std::ref(*prompt), std::ref(*clipboard));
+    }
+  }
   return table;
 }
 

@@ -56,7 +56,7 @@ class CROVEXView final : public QWidget, public ViewHost {
  private:
   Services m_services;
   QtMessagePoster m_poster;
-  DialogTable m_dialogs = RovexDialogs();
+  DialogTable m_dialogs = RovexDialogs(m_services);
   std::unique_ptr<RovexSystem> m_system;
   QImage m_picture;
   bool m_passQueued = false;

@@ -27,6 +27,20 @@ class UserPrompt {
   virtual std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
                                               const std::string& initialPath,
                                               const std::string& defaultExtension) = 0;
+  // Several files of one folder at once (full paths, in the order chosen). By
+  // default a single OpenFile.
+  virtual std::optional<std::vector<std::string>> OpenFiles(const std::string& title, const std::string& filter,
+                                                            const std::string& initialFolder) {
+    if (auto path = OpenFile(title, filter, initialFolder)) return std::vector<std::string>{*path};
+    return std::nullopt;
+  }
+  // A file to write, existing or new, chosen without the save dialog's
+  // replace question: the caller appends to it or asks its own. By default SaveFile.
+  virtual std::optional<std::string> ChooseOutputFile(const std::string& title, const std::string& filter,
+                                                      const std::string& initialPath,
+                                                      const std::string& defaultExtension) {
+    return SaveFile(title, filter, initialPath, defaultExtension);
+  }
   virtual std::optional<std::string> ChooseFolder(const std::string& title,
                                                   const std::string& initialFolder) = 0;
 

@@ -81,6 +81,27 @@ std::optional<std::string> QtUserPrompt::SaveFile(const std::string& title, cons
   return ToSystemText(dialog.selectedFiles().first());
 }
 
+std::optional<std::vector<std::string>> QtUserPrompt::OpenFiles(const std::string& title, const std::string& filter,
+                                                                 const std::string& initialFolder) {
+  QStringList files = QFileDialog::getOpenFileNames(m_parent, FromSystemText(title), FromSystemText(initialFolder),
+                                                    ToQtFilter(filter));
+  if (files.isEmpty()) return std::nullopt;
+  std::vector<std::string> paths;
+  for (const QString& f : files) paths.push_back(ToSystemText(f));
+  return paths;
+}
+
+std::optional<std::string> QtUserPrompt::ChooseOutputFile(const std::string& title, const std::string& filter,
+                                                          const std::string& initialPath,
+                                                          const std::string& defaultExtension) {
+  QFileDialog dialog(m_parent, FromSystemText(title), FromSystemText(initialPath), ToQtFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!defaultExtension.empty()) dialog.setDefaultSuffix(FromSystemText(defaultExtension));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToSystemText(dialog.selectedFiles().first());
+}
+
 std::optional<std::string> QtUserPrompt::ChooseFolder(const std::string& title, const std::string& initialFolder) {
   QString d = QFileDialog::getExistingDirectory(m_parent, FromSystemText(title), FromSystemText(initialFolder));
   if (d.isEmpty()) return std::nullopt;

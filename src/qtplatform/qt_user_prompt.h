@@ -21,6 +21,11 @@ class QtUserPrompt final : public UserPrompt {
                                       const std::string& initialPath) override;
   std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
                                       const std::string& initialPath, const std::string& defaultExtension) override;
+  std::optional<std::vector<std::string>> OpenFiles(const std::string& title, const std::string& filter,
+                                                    const std::string& initialFolder) override;
+  std::optional<std::string> ChooseOutputFile(const std::string& title, const std::string& filter,
+                                              const std::string& initialPath,
+                                              const std::string& defaultExtension) override;
   std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override;
   bool ConfirmDialog(const std::string& title, const std::vector<std::string>& paragraphs) override;
 

@@ -9,6 +9,7 @@
 #include "platform/posix_serial_ports.h"
 #include "system/camera_feature.h"
 #include "system/command_ids.h"
+#include "system/converter_feature.h"
 #include "system/display_feature.h"
 #include "system/gps_feature.h"
 #include "system/route_feature.h"
@@ -72,6 +73,7 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   Add<RouteFeature>();
   Add<DisplayFeature>();
   Add<CameraFeature>();
+  Add<ConverterFeature>();
 
   RegisterModeCommands();
   CommandRegistry& commands = *this;

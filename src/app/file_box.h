@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+// A file name box of the converter dialogs: its label (whose mnemonic jumps
+// to the box), the box and a browse button beside it that fills the box with
+// the chosen name.
+
+namespace rovex {
+
+class FileBox final : public QWidget {
+  Q_OBJECT
+ public:
+  // choose is asked with the box's text; nothing chosen leaves the box as it was.
+  using Chooser = std::function<std::optional<std::string>(const std::string& current)>;
+
+  FileBox(const QString& label, const QString& browseText, Chooser choose, QWidget* parent);
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+  QLineEdit* Edit() const { return m_edit; }
+  QPushButton* Browse() const { return m_browse; }
+
+ private:
+  QLineEdit* m_edit;
+  QPushButton* m_browse;
+};
+
+}  // namespace rovex

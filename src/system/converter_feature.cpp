@@ -1,0 +1,34 @@
+#include "system/converter_feature.h"
+
+#include "converters/add_new_line_dialog.h"
+#include "converters/camera_convert_dialog.h"
+#include "converters/gpx_convert_dialog.h"
+#include "converters/josm_dialog.h"
+#include "converters/multi_camera_convert_dialog.h"
+#include "converters/nmea_gpx_dialog.h"
+#include "system/command_ids.h"
+#include "system/system_context.h"
+#include "system/view_host.h"
+
+namespace rovex {
+
+template <class Model, class... Args>
+void ConverterFeature::Open(Args... args) {
+  Model model(args...);
+  m_context.Host().Run(model);
+}
+
+void ConverterFeature::RegisterCommands(CommandRegistry& commands) {
+  using namespace cmd;
+  using namespace converters;
+  commands.Register(kConvertPocketGps, [this] { Open<CameraConvertDialog>(CameraConvertDialog::List::PocketGps); });
+  commands.Register(kConvertGarmin, [this] { Open<CameraConvertDialog>(CameraConvertDialog::List::Garmin); });
+  commands.Register(kConvertMultiPocketGps, [this] { Open<MultiCameraConvertDialog>(); });
+  commands.Register(kConvertGpxRoute, [this] { Open<GpxConvertDialog>(GpxConvertDialog::Points::Route); });
+  commands.Register(kConvertGpxTrack, [this] { Open<GpxConvertDialog>(GpxConvertDialog::Points::Track); });
+  commands.Register(kConvertNmeaToGpx, [this] { Open<NmeaToGpxDialog>(); });
+  commands.Register(kConvertJosm, [this] { Open<ConvertJosmDialog>(); });
+  commands.Register(kConvertAddNewLines, [this] { Open<AddNewLineDialog>(); });
+}
+
+}  // namespace rovex
