@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -57,6 +58,19 @@ inline std::string CameraLine(double latitude, double longitude, const std::stri
   std::snprintf(text, sizeof text, "%.9f,%.9f,%s,Town,,%s,Yes,%s\n", latitude, longitude, road.c_str(), type.c_str(),
                 speedLimit.c_str());
   return text;
+}
+
+// A GGA at the position, in degrees and minutes as receivers write them (its checksum is not checked).
+inline std::string Gga(double latitude, double longitude) {
+  auto part = [](double value, int degreeDigits) {
+    double a = std::fabs(value);
+    int degrees = static_cast<int>(a);
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d%07.4f", degreeDigits, degrees, (a - degrees) * 60.0);
+    return std::string(text);
+  };
+  return "$GPGGA,120000," + part(latitude, 2) + (latitude < 0 ? ",S," : ",N,") + part(longitude, 3) +
+         (longitude < 0 ? ",W," : ",E,") + "1,08,0.9,10.0,M,,M,,*00\n";
 }
 
 }  // namespace rovex::testing

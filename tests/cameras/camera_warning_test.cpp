@@ -1,12 +1,19 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <iterator>
+#include <fstream>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "camera_fixture.h"
 #include "cameras/camera_steps.h"
 #include "cameras/camera_voice.h"
 #include "cameras/camera_warning.h"
-#include "camera_fixture.h"
 
 namespace rovex {
 namespace {
@@ -56,6 +63,8 @@ TEST(CameraWarningTest, MarksAreSpokenAsTheyArePassed) {
       {"driving away speaks nothing and the mark follows",
        {50, 150, 450, 990, 1600, 2500}, {"0.wav", "", "", "", "", ""}, 2400},
       {"a jump to exactly 1000 speaks nothing until below it", {1000, 999}, {"", "1000.wav"}, 900},
+      {"beyond the map area (10 km) the mark is 2200: 1500 is heard on coming back",
+       {850, 12000, 9000, 1400}, {"900.wav", "", "", "1500.wav"}, 1400},
   };
   for (const Case& c : cases) {
     Drive drive;
@@ -65,17 +74,7 @@ TEST(CameraWarningTest, MarksAreSpokenAsTheyArePassed) {
   }
 }
 
-TEST(CameraWarningTest, BeyondTheMapAreaTheTextsClearAndTheMarkIs2200) {
-  Drive drive;
-  drive.Feed({850});
-  EXPECT_FALSE(drive.warning.UpdateWarning(12000));
-  EXPECT_EQ(2200, drive.warning.WarningMark());
-  EXPECT_EQ("No cameras are in the map area", drive.warning.DistanceLine().str());
-  // Coming back within 10 km from 2200: 1500 is still heard.
-  EXPECT_EQ((std::vector<std::string>{"", "1500.wav"}), drive.Feed({9000, 1400}));
-}
-
-TEST(CameraWarningTest, DistancesHeardMuteAndNoVoiceFolder) {
+TEST(CameraWarningTest, DistancesHeardAndNoVoiceFolder) {
   CameraFixture f;
   CameraVoice voice(f.settings, &f.voice);
   // Only the marks that have a file are heard; the folder is the one in the settings.
@@ -83,20 +82,32 @@ TEST(CameraWarningTest, DistancesHeardMuteAndNoVoiceFolder) {
   EXPECT_EQ((std::vector<std::string>{"2000.wav", "1500.wav", "0.wav"}), f.voice.Files());
   EXPECT_EQ(f.dir.File("Voice") + "/2000.wav", f.voice.Paths()[0]);
 
-  // Both confirmations are heard; nothing in between.
-  f.voice.Clear();
-  voice.ToggleMute();
-  voice.AnnounceDistance(900);
-  voice.ToggleMute();
-  EXPECT_FALSE(voice.Muted());
-  EXPECT_EQ((std::vector<std::string>{"Mute.wav", "Unmute.wav"}), f.voice.Files());
-
   f.voice.Clear();
   f.store.Delete("Software\\ROVEX", "VoiceFolder");
   voice.PlayVoice(1);
   EXPECT_TRUE(f.voice.Files().empty());
   EXPECT_EQ(std::vector<std::string>{"Unable read the voice folder file name from the registry."}, f.prompt.Texts());
 }
+
+// Warnings still waiting their turn when the driver mutes are dropped: the
+// confirmation is the last thing heard, and unmuting plays only its own.
+TEST(CameraVoiceMute, MutingDropsWarningsStillWaiting) {
+  testing::CameraFixture f;
+  CameraVoice voice(f.settings, &f.voice);
+  voice.AnnounceDistance(1000);
+  voice.AnnounceDistance(900);
+  voice.ToggleMute();
+  EXPECT_EQ(f.voice.Waiting(), (std::vector<std::string>{"Mute.wav"}));
+  EXPECT_EQ(f.voice.Silences(), 1);
+
+  voice.AnnounceDistance(800);
+  voice.ToggleMute();
+  EXPECT_EQ(f.voice.Waiting(), (std::vector<std::string>{"Mute.wav", "Unmute.wav"})) << "unmuting drops nothing";
+  voice.AnnounceDistance(700);
+  EXPECT_EQ(f.voice.Waiting(), (std::vector<std::string>{"Mute.wav", "Unmute.wav", "700.wav"}));
+  EXPECT_EQ(f.voice.Files(), (std::vector<std::string>{"1000.wav", "900.wav", "Mute.wav", "Unmute.wav", "700.wav"}));
+}
+
 
 class CameraStepsTest : public ::testing::Test {
  protected:
@@ -124,17 +135,6 @@ TEST_F(CameraStepsTest, FillsTheTextsFromTheNearestCameraEarlierInTheFileOnATie)
   EXPECT_EQ(std::vector<std::string>{"900.wav"}, f.voice.Files());
 }
 
-TEST_F(CameraStepsTest, MutedTheMarksAndTextsStillFollow) {
-  f.WriteCameras(testing::CameraLine(North(51.5, 850), -0.1, "GATSO"));
-  steps.ToggleMute();
-  f.voice.Clear();
-  GpsFix fix = FixAt(51.5, -0.1);
-  Step(fix);
-  EXPECT_TRUE(f.voice.Files().empty());
-  EXPECT_EQ(800, steps.Warning().WarningMark());
-  EXPECT_EQ("850m GATSO", steps.Warning().DistanceLine().str());
-}
-
 TEST_F(CameraStepsTest, ACameraWithoutUsablePositionTextDoesNotSilenceTheOthers) {
   // ",,lat,lon" is accepted by position but its Latitude field is empty.
   char odd[100];
@@ -145,13 +145,153 @@ TEST_F(CameraStepsTest, ACameraWithoutUsablePositionTextDoesNotSilenceTheOthers)
   EXPECT_EQ("850m GATSO", steps.Warning().DistanceLine().str());
 }
 
-TEST_F(CameraStepsTest, EmptyListOrNoFix) {
-  f.WriteCameras("not a camera\n");
-  EXPECT_FALSE(steps.RebuildLists(FixAt(0.0, 0.0)));
-  EXPECT_TRUE(steps.RebuildLists(FixAt(51.5, -0.1)));
-  steps.UpdateForFix(FixAt(51.5, -0.1));
+
+
+
+constexpr double kBase = 51.5;
+constexpr double kLon = -0.1;
+
+// Two average-speed cameras 3 km apart on one road, and a fixed camera aside.
+class SpecsZoneTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.WriteCameras(testing::CameraLine(kBase, kLon, "SPECS") + testing::CameraLine(North(kBase, 3000), kLon, "Specs") +
+                   testing::CameraLine(North(kBase, 1500), kLon - 0.05, "GATSO"));
+  }
+
+  // The car at metres north of the first camera, at a time of day in seconds.
+  GpsFix At(double metres, int seconds) {
+    seconds = ((seconds % 86400) + 86400) % 86400;
+    return FixAt(North(kBase, metres), kLon, seconds / 3600, seconds / 60 % 60, seconds % 60);
+  }
+
+  // Drives north at 20 m/s from 1 km before the first camera, one fix a
+  // second; the average-speed line after each position, by metres.
+  std::map<int, std::string> Drive(int startSeconds, int toMetres = 3600) {
+    std::map<int, std::string> lines;
+    for (int t = 0; -1000 + 20 * t <= toMetres; ++t) {
+      int metres = -1000 + 20 * t;
+      Step(At(metres, startSeconds + t));
+      lines[metres] = steps.Specs().SpecsLine().str();
+    }
+    return lines;
+  }
+
+  int SpecsPlayed() const {
+    auto files = f.voice.Files();
+    return static_cast<int>(std::count(files.begin(), files.end(), "Specs.wav"));
+  }
+
+  CameraFixture f;
+  double mapRadius = f.settings.ReadMapScale();
+  CameraSteps steps{f.settings, &f.prompt, &f.voice, mapRadius, [this] { ++f.stops; }};
+  // A sentence's camera work, the list rebuilt every 62nd sentence as the pipeline does.
+  void Step(const GpsFix& fix) {
+    if (sentences++ % 62 == 0) steps.RebuildLists(fix);
+    steps.UpdateForFix(fix);
+  }
+  int sentences = 0;
+};
+
+TEST_F(SpecsZoneTest, ATripStartsAtTheFirstCameraAndRestartsAtTheNext) {
+  auto lines = Drive(12 * 3600);
+  EXPECT_EQ("", lines[-320]) << "nothing until 300 m";
+  EXPECT_EQ("Specs camera, calcs speed cam to cam", lines[-280]);
+  EXPECT_EQ("T 1, D 20, Av 45 mph", lines[20]) << "closing in restarted the trip at the camera";
+  EXPECT_EQ("T 76, D 1520, Av 45 mph", lines[1520]) << "the next camera is nearest: the trip goes on";
+  EXPECT_EQ("T 141, D 2820, Av 45 mph", lines[2820]) << "within 200 m of the next camera: the trip restarts there";
+  EXPECT_EQ("T 30, D 600, Av 45 mph", lines[3600]) << "the trip restarted at the next camera";
+  EXPECT_EQ(1, SpecsPlayed()) << "\"Specs.wav\" once per zone entered";
+}
+
+TEST_F(SpecsZoneTest, NoTimeElapsedOrMidnightShowsNoAverage) {
+  // Two fixes in the same second right after the start.
+  Step(At(0, 500));
+  Step(At(20, 500));
+  EXPECT_EQ("Specs camera, calcs speed cam to cam", steps.Specs().SpecsLine().str());
+  EXPECT_EQ(1, SpecsPlayed());
+  Step(At(40, 501));
+  EXPECT_EQ("T 1, D 40, Av 89 mph", steps.Specs().SpecsLine().str());
+
+  // A trip across midnight UTC.
+  steps.Specs().ResetSpecs();
+  auto lines = Drive(24 * 3600 - 55, 400);
+  EXPECT_EQ("T 1, D 20, Av 45 mph", lines[20]);
+  EXPECT_EQ("Specs camera, calcs speed cam to cam", lines[100]);
+  EXPECT_EQ("Specs camera, calcs speed cam to cam", lines[400]);
+  for (const auto& [metres, line] : lines) {
+    EXPECT_EQ(std::string::npos, line.find("inf")) << metres;
+    EXPECT_EQ(std::string::npos, line.find("nan")) << metres;
+    EXPECT_EQ(std::string::npos, line.find('-')) << metres;
+  }
+}
+
+TEST_F(SpecsZoneTest, TheSpaceKeyStartsAndClearsAManualTrip) {
+  steps.SpaceKey(FixAt(0.0, 0.0));
+  EXPECT_EQ("No position, can't set Specs start.", steps.Specs().SpecsLine().str());
+  EXPECT_FALSE(steps.Specs().Started());
+
+  f.WriteCameras(testing::CameraLine(North(kBase, 1500), kLon - 0.02, "GATSO"));
+  Step(At(0, 0));
+  steps.SpaceKey(At(0, 0));
+  EXPECT_TRUE(steps.Specs().Manual());
+  EXPECT_EQ("Specs camera, calcs speed cam to cam", steps.Specs().SpecsLine().str());
+  for (int t = 1; t <= 10; ++t) Step(At(20 * t, t));
+  EXPECT_EQ("Trip T 10, D 200, Av 45 mph", steps.Specs().SpecsLine().str())
+      << "a manual trip away from any average-speed camera";
+  steps.SpaceKey(At(200, 10));
+  EXPECT_FALSE(steps.Specs().Started());
+  EXPECT_EQ("", steps.Specs().SpecsLine().str());
+  EXPECT_EQ(0, SpecsPlayed());
+}
+
+TEST_F(SpecsZoneTest, LeavingTheMapAreaEndsTheTrip) {
+  Step(At(0, 0));
+  Step(At(20, 1));
+  ASSERT_TRUE(steps.Specs().Started());
+  // 12 km away, beyond the map-area limit (the list is not rebuilt yet).
+  Step(At(-12000, 600));
+  EXPECT_FALSE(steps.Specs().Started());
+  EXPECT_EQ("", steps.Specs().SpecsLine().str());
   EXPECT_EQ("No cameras are in the map area", steps.Warning().DistanceLine().str());
-  EXPECT_EQ(-1.0, steps.Warning().FindNearestCamera(FixAt(0.0, -0.1)));
+}
+
+
+
+// The length in seconds and the loudest sample of a 16-bit PCM wave file with the
+// 44-byte header sox writes, or a reason it is not one.
+std::string InspectWave(const std::string& path, double* seconds, int* peak) {
+  std::ifstream f(path, std::ios::binary);
+  const std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  auto le = [&s](size_t at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(s[at + static_cast<size_t>(i)]);
+    return v;
+  };
+  if (s.size() < 44 || s.compare(0, 4, "RIFF") || s.compare(8, 8, "WAVEfmt ") || s.compare(36, 4, "data")) {
+    return "not a plain RIFF WAVE file";
+  }
+  if (le(20, 2) != 1 || le(34, 2) != 16 || le(28, 4) == 0) return "not 16-bit PCM";
+  for (size_t i = 44; i + 1 < s.size(); i += 2) *peak = std::max(*peak, std::abs(int(int16_t(le(i, 2)))));
+  *seconds = double(s.size() - 44) / le(28, 4);  // the byte rate
+  return "";
+}
+
+// The voice folder is made at build time from the phrases file; every file the
+// warnings can ask for must be there, play, and say something.
+TEST(VoiceFolder, HoldsEveryFileOfTheVoiceTableAndNoneIsSilent) {
+  const std::string folder = ROVEX_BINARY_DIR "/voice/";
+  std::set<std::string> names;
+  for (int i = 1; i <= 38; ++i) names.insert(VoiceFileName(i));  // 38 gives "invalid.wav"
+  ASSERT_EQ(names.size(), 37u);  // 36 used indexes, 35 unused, plus "invalid.wav"
+  for (const std::string& name : names) {
+    double seconds = 0;
+    int peak = 0;
+    ASSERT_EQ(InspectWave(folder + name, &seconds, &peak), "") << name;
+    EXPECT_GT(seconds, 0.2) << name;
+    EXPECT_LT(seconds, 4.0) << name;
+    EXPECT_GT(peak, 25000) << name;  // normalised to -1 dBFS: the loudest sample is close to full scale
+  }
 }
 
 }  // namespace

@@ -1,14 +1,81 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <string>
 
-#include "system_fixture.h"
+#include "converters/add_new_line_dialog.h"
+#include "converters/camera_convert_dialog.h"
+#include "converters/gpx_convert_dialog.h"
+#include "converters/josm_dialog.h"
+#include "converters/multi_camera_convert_dialog.h"
+#include "converters/nmea_gpx_dialog.h"
+#include "platform/data_root.h"
 #include "system/accelerator_table.h"
 #include "system/command_ids.h"
-#include "system/command_table.h"
+#include "system/view_mode.h"
+#include "system_fixture.h"
 
 namespace rovex {
 namespace {
+
+using namespace cmd;
+using namespace converters;
+using testing::SystemFixture;
+
+// Where each sequence of View commands ends, and whether it leaves the camera
+// list to be reloaded by the next sentence (counter 71; 10000 is the start value).
+TEST(ModeSwitching, CommandSequencesEndInTheirModeAndSetTheReload) {
+  struct Case {
+    const char* legend;
+    std::vector<int> commands;
+    int mode;
+    int counter;
+  };
+  const std::vector<Case> cases = {
+      {"POI toggle enters POI", {kViewPoi}, kPoiMode, 10000},
+      {"POI toggle twice returns with a reload", {kViewPoi, kViewPoi}, kCameraMode, 71},
+      {"route toggle twice", {kViewRoute, kViewRoute}, kCameraMode, 71},
+      {"compass toggle twice", {kViewCompass, kViewCompass}, kCameraMode, 71},
+      {"pointer toggle twice", {kViewPointer, kViewPointer}, kCameraMode, 71},
+      {"trail toggle twice", {kViewTrail, kViewTrail}, kCameraMode, 71},
+      {"track editor toggle twice", {kViewTrackEditor, kViewTrackEditor}, kCameraMode, 71},
+      {"track editor toggle once", {kViewTrackEditor}, kTrackEditorMode, 10000},
+      {"POI directly twice stays", {kPoiDirect, kPoiDirect}, kPoiMode, 10000},
+      {"route directly twice stays", {kRouteDirect, kRouteDirect}, kRouteMode, 10000},
+      {"camera map twice stays", {kViewCameraMap, kViewCameraMap}, kCameraMode, 10000},
+      {"trekbuddy twice stays", {kViewTrekbuddy, kViewTrekbuddy}, kTrekbuddyMode, 10000},
+      {"camera map reloads at once, leaving nothing for the sentence", {kViewRoute, kViewCameraMap}, kCameraMode, 10000},
+      {"POI left by camera map", {kViewPoi, kViewCameraMap}, kCameraMode, 71},
+      {"POI left by next view", {kViewPoi, kNextView}, kRouteMode, 71},
+      {"next view from the last mode comes round to camera", {kViewTrekbuddy, kNextView}, kCameraMode, 10000},
+  };
+  for (const Case& c : cases) {
+    SystemFixture f;
+    RovexSystem& s = f.Start();
+    for (int id : c.commands) ASSERT_TRUE(s.RunCommand(id)) << c.legend;
+    EXPECT_EQ(s.ViewMode(), c.mode) << c.legend;
+    EXPECT_EQ(f.host.Title(), ViewTitle(c.mode)) << c.legend;
+    EXPECT_EQ(s.RefreshCounter(), c.counter) << c.legend;
+    EXPECT_EQ(f.host.repaints, static_cast<int>(c.commands.size())) << c.legend;
+    EXPECT_EQ(s.IsChecked(kViewTrackEditor), std::optional<bool>(c.mode == kTrackEditorMode)) << c.legend;
+  }
+}
+
+TEST(ModeSwitching, EverySwitchClearsTheViewOnceOnTheNextPass) {
+  SystemFixture f;
+  RovexSystem& s = f.Start();
+  auto clears = [&] {
+    int n = 0;
+    for (const auto* c : f.canvas.Of(testing::DrawCall::Op::Rectangle)) n += c->args == std::vector<int>{0, 0, 800, 600};
+    return n;
+  };
+  s.DrawingPass(f.canvas);
+  EXPECT_EQ(clears(), 0) << "nothing asked for a clear yet";
+  s.RunCommand(kNextView);
+  EXPECT_EQ(clears(), 1);
+  EXPECT_EQ(f.canvas.Of(testing::DrawCall::Op::Rectangle).back()->brush.colour, kWhite) << "the day background";
+  s.DrawingPass(f.canvas);
+  EXPECT_EQ(clears(), 1) << "the clear happens once";
+}
 
 KeyPress Key(int code, const std::string& text = "", bool ctrl = false, bool shift = false) {
   KeyPress k;
@@ -28,16 +95,16 @@ TEST(Accelerators, KeysRunTheirCommands) {
     std::optional<int> command;
   };
   const std::vector<Case> cases = {
-      {"F5 virtual key", Key(vk::F(5)), cmd::kNextView},
-      {"V letter", Key('V'), cmd::kNextView},
-      {"comma typed on its OEM key", Key(0xBC, ","), cmd::kViewRoute},
-      {"4 typed", Key('4', "4"), cmd::kWindow600x480},
-      {"minus typed", Key(0xBD, "-"), cmd::kToolZoomOut},
-      {"numeric-pad minus", Key(vk::kSubtract, "-"), cmd::kToolZoomOut},
-      {"plus typed with shift", Key(0xBB, "+", false, true), cmd::kToolZoomIn},
-      {"S start", Key('S'), cmd::kStart},
-      {"Ctrl+S save", Key('S', "", true), cmd::kFileSave},
-      {"Escape", Key(vk::kEscape), cmd::kEscape},
+      {"F5 virtual key", Key(vk::F(5)), kNextView},
+      {"V letter", Key('V'), kNextView},
+      {"comma typed on its OEM key", Key(0xBC, ","), kViewRoute},
+      {"4 typed", Key('4', "4"), kWindow600x480},
+      {"minus typed", Key(0xBD, "-"), kToolZoomOut},
+      {"numeric-pad minus", Key(vk::kSubtract, "-"), kToolZoomOut},
+      {"plus typed with shift", Key(0xBB, "+", false, true), kToolZoomIn},
+      {"S start", Key('S'), kStart},
+      {"Ctrl+S save", Key('S', "", true), kFileSave},
+      {"Escape", Key(vk::kEscape), kEscape},
       {"Shift+V is not V", Key('V', "", false, true), std::nullopt},
       {"Ctrl+V is nothing", Key('V', "", true), std::nullopt},
       {"A is nothing", Key('A'), std::nullopt},
@@ -45,38 +112,60 @@ TEST(Accelerators, KeysRunTheirCommands) {
   for (const Case& c : cases) EXPECT_EQ(TranslateAccelerator(c.key), c.command) << c.legend;
 
   // A key whose command is missing is no command at all; the others still work.
-  auto available = [](int id) { return id != cmd::kToolZoomOut; };
+  auto available = [](int id) { return id != kToolZoomOut; };
   EXPECT_EQ(TranslateAccelerator(Key(vk::kSubtract, "-"), available), std::nullopt);
-  EXPECT_EQ(TranslateAccelerator(Key(vk::F(5)), available), std::optional<int>(cmd::kNextView));
+  EXPECT_EQ(TranslateAccelerator(Key(vk::F(5)), available), std::optional<int>(kNextView));
 }
 
-TEST(CommandTable, IdsAreUniqueAndEveryHandledCommandIsReachable) {
-  std::set<int> reachable;
-  size_t items = 0;
-  for (const MenuDefinition& menu : MenuTable()) {
-    for (const MenuCommand& item : menu.items) {
-      reachable.insert(item.id);
-      ++items;
-    }
-  }
-  EXPECT_EQ(reachable.size(), items) << "a menu id is used twice";
-  // Toolbar buttons that repeat a menu item show its prompt.
-  EXPECT_EQ(CommandPrompt(cmd::kToolStart), CommandPrompt(cmd::kStart));
-  EXPECT_FALSE(CommandPrompt(cmd::kToolStart).empty());
+// What tells the opened model apart: its title, or a starting value.
+std::string Describe(const DialogRequest& r) {
+  if (auto* m = r.Get<CameraConvertDialog>()) return std::string(m->Title()) + " " + m->source;
+  if (auto* m = r.Get<MultiCameraConvertDialog>()) return "multi " + m->destination;
+  if (auto* m = r.Get<GpxConvertDialog>()) return m->Title();
+  if (auto* m = r.Get<NmeaToGpxDialog>()) return "nmea " + m->distanceText + " " + m->courseText;
+  if (auto* m = r.Get<ConvertJosmDialog>()) return "josm " + m->source;
+  if (auto* m = r.Get<AddNewLineDialog>()) return "lines " + m->source;
+  return "(another model)";
+}
 
-  for (const Accelerator& a : AcceleratorTable()) reachable.insert(a.command);
-  for (int id : {cmd::kToolStart, cmd::kToolStop, cmd::kToolZoomIn, cmd::kToolZoomOut, cmd::kToolMark,
-                 cmd::kToolDayColours, cmd::kToolNightColours}) {
-    reachable.insert(id);
-  }
+// Each user leaves the dialog with something changed.
+void Change(const DialogRequest& r) {
+  if (auto* m = r.Get<CameraConvertDialog>()) m->source = "changed";
+  if (auto* m = r.Get<MultiCameraConvertDialog>()) m->destination = "changed";
+  if (auto* m = r.Get<NmeaToGpxDialog>()) m->distanceText = "changed";
+  if (auto* m = r.Get<ConvertJosmDialog>()) m->source = "changed";
+  if (auto* m = r.Get<AddNewLineDialog>()) m->source = "changed";
+}
+
+TEST(ConvertMenu, EachCommandOpensItsDialogOnAFreshModel) {
+  const std::pair<int, std::string> cases[] = {
+      {kConvertPocketGps, "Pocket GPS camera to CSV file " + DataPath("pocketgps_uk_sc.csv")},
+      {kConvertGarmin, "Garmin to CSV file " + DataPath("Speed_Cam_Uk.csv")},
+      {kConvertMultiPocketGps, "multi " + DataPath("ROVEXCamera.txt")},
+      {kConvertGpxRoute, "Convert GPX Route to Route CSV file"},
+      {kConvertGpxTrack, "Convert GPX track file to this programs route format"},
+      {kConvertNmeaToGpx, "nmea 200 25"},
+      {kConvertJosm, "josm "},
+      {kConvertAddNewLines, "lines "},
+  };
   testing::SystemFixture f;
-  RovexSystem& s = f.Start();
-  for (int id = 30000; id < 60000; ++id) {
-    if (s.HasCommand(id)) {
-      EXPECT_TRUE(reachable.count(id)) << id;
+  RovexSystem& system = f.Start();
+  for (const auto& [id, expected] : cases) {
+    // Twice: the second opening shows the starting values again, not what the first left.
+    for (int round = 0; round < 2; ++round) {
+      std::string seen;
+      f.host.dialogs.clear();
+      f.host.onOther = [&seen](const DialogRequest& r) {
+        seen = Describe(r);
+        Change(r);
+        return false;
+      };
+      ASSERT_TRUE(system.RunCommand(id)) << id;
+      EXPECT_EQ(f.host.dialogs.size(), 1u) << id;
+      EXPECT_EQ(seen, expected) << id << " round " << round;
     }
   }
-  EXPECT_FALSE(s.RunCommand(cmd::kConvertSrtm)) << "a command without a handler does nothing";
+  EXPECT_TRUE(f.prompt.shown.empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "platform/memory_settings_store.h"
 #include "platform/services.h"
@@ -58,5 +60,21 @@ struct SystemFixture {
 };
 
 inline CameraSteps& CamerasOf(RovexSystem& system) { return system.Get<CameraFeature>().Steps(); }
+
+// NMEA with a correct checksum.
+inline std::string Sentence(const std::string& body) {
+  unsigned x = 0;
+  for (char c : body) x ^= static_cast<unsigned char>(c);
+  char sum[4];
+  std::snprintf(sum, sizeof sum, "%02X", x);
+  return "$" + body + "*" + sum;
+}
+
+// A GGA at 51.384222,-1.337132 (the test position of "Do a ondraw") at 12:00:SS.
+inline std::string GgaHere(int second = 0) {
+  char body[100];
+  std::snprintf(body, sizeof body, "GPGGA,1200%02d.00,5123.05334,N,00120.22792,W,1,08,0.9,100.0,M,47.0,M,,", second);
+  return Sentence(body);
+}
 
 }  // namespace rovex::testing
