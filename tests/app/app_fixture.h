@@ -33,13 +33,14 @@ struct AppFixture {
     }
   }
 
-  CMainFrame& Start(bool show = true) {
+  CMainFrame& Start(bool show = true, CROVEXApp::Demo demo = CROVEXApp::Demo::Off, double speed = 50.0) {
     Services services;
     services.store = &store;
     services.prompt = &prompt;
     services.shell = &shell;
     services.speech = &speech;
     app = std::make_unique<CROVEXApp>(services);
+    app->SetDemo(demo, speed);
     app->InitInstance(show);
     QApplication::processEvents();
     return app->MainFrame();

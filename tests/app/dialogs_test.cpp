@@ -77,17 +77,6 @@ constexpr double kLon = -1.337132;
 double North(double metres) { return testing::North(kLat, metres); }
 double East(double metres) { return kLon + metres / (MetresPerDegreeLon * std::cos(kLat * DegToRad)); }
 
-// A GGA of the position (degrees and minutes as receivers write them) and an RMC with the speed.
-std::string Fixes(double latitude, double longitude, double knots) {
-  double lat = std::fabs(latitude), lon = std::fabs(longitude);
-  char text[300];
-  std::snprintf(text, sizeof text,
-                "$GPRMC,120000,A,x,N,x,W,%05.1f,0,170606,,\n$GPGGA,120000,%02d%07.4f,N,%03d%07.4f,W,1,08,1.0,99,M,,,,\n",
-                knots, static_cast<int>(lat), (lat - std::floor(lat)) * 60.0, static_cast<int>(lon),
-                (lon - std::floor(lon)) * 60.0);
-  return text;
-}
-
 class Dialogs : public ::testing::Test {
  protected:
   void SetUp() override { SettingsReset(store, prompt, "/data").CheckRegistry(false); }
@@ -230,8 +219,8 @@ TEST_F(Dialogs, PassedCameraListProcessesALogAndCopiesIt) {
   testing::TempDir dir;
   dir.Write("cams.txt", CameraLine(North(1500), East(800), "GATSO") + CameraLine(North(2500), East(150), "SPECS") +
                             CameraLine(North(900), East(-450), "Truvelo"));
-  std::string log;
-  for (int m = 0; m <= 3000; m += 50) log += Fixes(North(m), kLon, 30.0);
+  std::string log = "$GPRMC,120000,A,x,N,x,W,030.0,0,170606,,\n";  // 30 knots
+  for (int m = 0; m <= 3000; m += 50) log += testing::Gga(North(m), kLon);
   dir.Write("drive.txt", log);
   settings.WriteTextSetting("CameraFile", dir.File("cams.txt"));
   CameraDatabase cameras(settings, &prompt, [] {});
@@ -260,7 +249,6 @@ TEST_F(Dialogs, PassedCameraListProcessesALogAndCopiesIt) {
   EXPECT_EQ(prompt.Texts().back(), "The list has been copied to the Windows paste buffer.");
 }
 
-// Each menu item that asks for a dialog gets its window, on the view, from the window's table.
 TEST(DialogCommands, EachMenuItemOpensItsWindow) {
   testing::AppFixture f;
   CMainFrame& frame = f.Start(false);

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/about_dialog.h"
 #include "app/snapshot.h"
 #include "app_fixture.h"
 #include "settings/settings_table.h"
@@ -15,7 +14,6 @@
 #include "qtplatform/qt_message_poster.h"
 #include "support/temp_dir.h"
 #include "system/command_ids.h"
-#include "system/command_table.h"
 
 namespace rovex {
 namespace {
@@ -60,12 +58,6 @@ TEST(Shell, MenusAndToolbarsCarryOnlyWorkingCommands) {
   CMainFrame& frame = f.Start();
   ASSERT_NE(frame.MenuAction(cmd::kViewCameraMap), nullptr);
   EXPECT_EQ(frame.MenuAction(cmd::kConvertSrtm), nullptr) << "no converter yet, so no menu item";
-  frame.MenuAction(cmd::kWindow800x700)->showStatusText(&frame);
-  EXPECT_EQ(frame.StatusPrompt().toStdString(), CommandPrompt(cmd::kWindow800x700));
-  QStatusTipEvent leave{QString()};
-  QApplication::sendEvent(&frame, &leave);
-  EXPECT_EQ(frame.StatusPrompt(), "Ready");
-
   EXPECT_EQ(frame.IsChecked(cmd::kViewRovexToolbar), std::optional<bool>(true));
   frame.MenuAction(cmd::kViewRovexToolbar)->trigger();
   EXPECT_FALSE(frame.RovexToolBar()->isVisible());
@@ -89,14 +81,6 @@ TEST(Shell, PostedMessagesReachTheSystemAndPassesRunWhileHidden) {
   EXPECT_EQ(f.Frame().windowTitle(), "ROVEX POI View");
 }
 
-TEST(Shell, AboutOpensTheHomePageThroughTheDesktop) {
-  testing::FakeShellOpener shell;
-  const std::string home = CMainFrame::HomePage();
-  CAboutDlg about(&shell, home.c_str());
-  about.OpenHomePage();
-  EXPECT_EQ(shell.opened, std::vector<std::string>{home});
-}
-
 TEST(ShellDrawing, DoAnOndrawFillsTheView) {
   testing::TempDir dir;
   AppFixture f;
@@ -116,29 +100,14 @@ TEST(ShellDrawing, DoAnOndrawFillsTheView) {
 
 // The program started as `make run` starts it, by default on a machine that has
 // never run ROVEX: the data root is seeded from the share folder beside the build's programs.
-struct DemoStart {
-  MemorySettingsStore store;
-  testing::FakePrompt prompt;
-  testing::FakeShellOpener shell;
+struct DemoStart : AppFixture {
   testing::TempDir home;
-  std::unique_ptr<CROVEXApp> app;
-
-  void Run(CROVEXApp::Demo demo, double speed = 50.0) {
-    setenv("ROVEX_HOME", home.Path().c_str(), 1);
-    Services services;
-    services.store = &store;
-    services.prompt = &prompt;
-    services.shell = &shell;
-    app = std::make_unique<CROVEXApp>(services);
-    app->SetDemo(demo, speed);
-    app->InitInstance(false);
-    QApplication::processEvents();
-  }
+  DemoStart() : AppFixture(false) { setenv("ROVEX_HOME", home.Path().c_str(), 1); }
 };
 
 TEST(DemoStartTest, FirstRunSeedsTheDataRootAndPlaysTheDriveWithoutQuestions) {
   DemoStart s;
-  s.Run(CROVEXApp::Demo::FirstRun);
+  s.Start(false, CROVEXApp::Demo::FirstRun);
   EXPECT_TRUE(s.prompt.shown.empty());
   EXPECT_TRUE(s.prompt.confirmTitles.empty());
   RegistrySettings settings(s.store, nullptr);
@@ -148,7 +117,7 @@ TEST(DemoStartTest, FirstRunSeedsTheDataRootAndPlaysTheDriveWithoutQuestions) {
   EXPECT_EQ(s.app->DemoLog(), s.home.File("Log/demo_drive.txt"));
 
   DemoStart plain;  // a plain first start of an unconfigured program offers the reset instead
-  plain.Run(CROVEXApp::Demo::Off);
+  plain.Start(false);
   EXPECT_TRUE(plain.app->DemoLog().empty());
   EXPECT_EQ(plain.prompt.confirmTitles, std::vector<std::string>{"Reset ROVEX options"});
 }
@@ -159,14 +128,13 @@ TEST(DemoStartTest, DemoOnAConfiguredMachineReplaysOnlyWhenTheUserSaysYes) {
     s.store.Write(kRovexKey, "CameraFile", SettingValue::Text("/mine/cameras.txt"));
     s.store.Write(kRovexKey, "Version", SettingValue::Number(11));
     s.prompt.QueueAnswer(answer);
-    s.Run(CROVEXApp::Demo::Always, 1.0);
+    s.Start(false, CROVEXApp::Demo::Always, 1.0);
     ASSERT_FALSE(s.prompt.shown.empty());
     EXPECT_EQ(s.prompt.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(s.store.Read(kRovexKey, "CameraFile").value.text, "/mine/cameras.txt");
     EXPECT_EQ(s.app->DemoLog().empty(), answer == MsgResult::No);
   }
 }
-
 
 TEST(Snapshot, ArgumentsAreCheckedBeforeAnythingStarts) {
   std::string error;
@@ -175,8 +143,8 @@ TEST(Snapshot, ArgumentsAreCheckedBeforeAnythingStarts) {
                              &error);
   ASSERT_TRUE(o) << error;
   EXPECT_EQ(o->picture + o->replayLog, "a.pngx.log");
-  EXPECT_EQ(std::vector<int>({o->mode, o->width, o->height, o->lines, o->ondraw}),
-            std::vector<int>({3, 640, 480, 20, 1}));
+  EXPECT_EQ(std::vector<long>({o->mode, o->width, o->height, o->lines, o->ondraw}),
+            std::vector<long>({3, 640, 480, 20, 1}));
   const std::vector<std::vector<std::string>> bad = {
       {"--mode", "2"},  {"--snapshot", "a.png", "--mode", "8"},   {"--snapshot", "a.png", "--size", "800"},
       {"--snapshot", "a.png", "--size", "0x600"}, {"--snapshot", "a.png", "--lines", "5"}, {"--snapshot", "a.png", "--bogus"},
