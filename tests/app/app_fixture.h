@@ -46,7 +46,6 @@ struct AppFixture {
     return app->MainFrame();
   }
 
-  CMainFrame& Frame() { return app->MainFrame(); }
   CROVEXView& View() { return app->MainFrame().View(); }
 
   // A key press delivered to the view, as the keyboard would.

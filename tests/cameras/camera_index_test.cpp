@@ -8,7 +8,6 @@
 #include <mutex>
 #include <random>
 #include <string>
-#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
