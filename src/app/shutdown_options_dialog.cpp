@@ -37,7 +37,7 @@ CDlgShutdownOptions::CDlgShutdownOptions(ShutdownOptionsModel::Values& values, Q
       "If you are not going to use the k key for shutdown you might prefer to disable it to prevent accidental "
       "use.  The shutdown dialog will still appear allowing you to manually continue the shutdown.");
   layout->addWidget(OkCancelButtons(this));
-  resize(460, sizeHint().height());
+  resize(560, layout->totalHeightForWidth(560));
 }
 
 void CDlgShutdownOptions::accept() {
