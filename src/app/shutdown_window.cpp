@@ -1,6 +1,7 @@
 #include "app/shutdown_window.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -25,10 +26,7 @@ CShutdownDlg::CShutdownDlg(ShutdownDialogModel& model, QWidget* parent) : QDialo
   ok->setDefault(true);
   for (QPushButton* b : {start, abort, ok, cancel}) row->addWidget(b);
   layout->addLayout(row);
-  connect(start, &QPushButton::clicked, this, [this] {
-    m_model.StartShutdown();
-    Refill();
-  });
+  connect(start, &QPushButton::clicked, this, &CShutdownDlg::StartShutdown);
   connect(abort, &QPushButton::clicked, this, [this] {
     m_model.AbortShutdown();
     Refill();
@@ -37,6 +35,19 @@ CShutdownDlg::CShutdownDlg(ShutdownDialogModel& model, QWidget* parent) : QDialo
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   Refill();
   resize(420, 280);
+}
+
+void CShutdownDlg::StartShutdown() {
+  m_model.StartShutdown();
+  Refill();
+}
+
+void CShutdownDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_S && event->modifiers() == Qt::NoModifier) {
+    StartShutdown();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void CShutdownDlg::Refill() {

@@ -17,7 +17,12 @@ class CShutdownDlg final : public QDialog {
   CShutdownDlg(ShutdownDialogModel& model, QWidget* parent = nullptr);
   QListWidget* Messages() const { return m_messages; }
 
+ protected:
+  // S alone starts the shutdown, as the dialog's first message says.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  void StartShutdown();
   void Refill();
 
   ShutdownDialogModel& m_model;

@@ -30,9 +30,11 @@ void PoiSelectModel::Tell(const std::string& text) {
 void PoiSelectModel::Open() {
   m_available.clear();
   m_selected.clear();
-  const uint32_t count = m_settings.TryReadNumber("POIFileNameCount").value_or(0);
   SettingsStore& store = m_settings.Store();
-  for (uint32_t i = 1; i <= count && i <= 100000; ++i) {
+  // A damaged count cannot name more files than the key holds values.
+  const uint64_t count = std::min<uint64_t>(m_settings.TryReadNumber("POIFileNameCount").value_or(0),
+                                            store.Values(kPoiFilesKey).size());
+  for (uint64_t i = 1; i <= count; ++i) {
     SettingRead read = store.Read(kPoiFilesKey, kPoiFileValuePrefix + std::to_string(i));
     if (read.status != ReadStatus::Ok || read.value.kind != SettingValue::Kind::Text) {
       Tell(kReadNameError);

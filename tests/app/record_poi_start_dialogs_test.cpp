@@ -146,7 +146,7 @@ TEST_F(RecordPoiStartDialogs, ShutdownWindowStartsAndAborts) {
   model.Open();
   CShutdownDlg dlg(model);
   dlg.show();
-  ButtonText(dlg, "&Start Shutdown")->click();
+  QTest::keyClick(&dlg, Qt::Key_S);
   ButtonText(dlg, "&Abort Shutdown")->click();
   ASSERT_EQ(dlg.Messages()->count(), 4);
   EXPECT_EQ(dlg.Messages()->item(3)->text(), "AbortSystemShutdown succeeded.");
