@@ -15,6 +15,7 @@
 #include "platform/user_prompt.h"
 #include "qtplatform/qt_canvas_factory.h"
 #include "qtplatform/qt_clipboard.h"
+#include "qtplatform/qt_power_control.h"
 #include "qtplatform/qt_shell_opener.h"
 #include "qtplatform/qt_user_prompt.h"
 #include "qtplatform/qt_voice_output.h"
@@ -53,6 +54,10 @@ CROVEXApp::CROVEXApp(const Services& services) : m_services(services) {
   if (!m_services.serialPorts) {
     m_ports = std::make_unique<PosixSerialPorts>();
     m_services.serialPorts = m_ports.get();
+  }
+  if (!m_services.power) {
+    m_power = std::make_unique<QtPowerControl>();
+    m_services.power = m_power.get();
   }
   if (!m_services.speech) {
     UserPrompt* prompt = m_services.prompt;

@@ -26,6 +26,7 @@ class QtVoiceOutput;
 class QtClipboard;
 class PosixSerialPorts;
 class SpeechOutput;
+class PowerControl;
 
 class CROVEXApp {
  public:
@@ -68,6 +69,7 @@ class CROVEXApp {
   std::unique_ptr<QtVoiceOutput> m_voice;
   std::unique_ptr<QtClipboard> m_clipboard;
   std::unique_ptr<PosixSerialPorts> m_ports;
+  std::unique_ptr<PowerControl> m_power;
   // The voice's failure report travels to the window's thread as a call
   // queued on this object; it goes after the voice, whose thread has ended by then.
   QObject m_speechReports;

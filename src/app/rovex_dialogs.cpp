@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/add_new_line_window.h"
+#include "app/auto_start_dialog.h"
 #include "app/camera_convert_window.h"
 #include "app/colours_dialog.h"
 #include "app/com_settings_window.h"
@@ -17,6 +18,8 @@
 #include "app/nmea_to_gpx_window.h"
 #include "app/option_dialogs.h"
 #include "app/passed_camera_list_window.h"
+#include "app/poi_list_window.h"
+#include "app/poi_select_window.h"
 #include "app/replay_dialog.h"
 #include "app/route_file_dialog.h"
 #include "app/route_list_window.h"
@@ -24,6 +27,9 @@
 #include "app/route_picker_dialog.h"
 #include "app/route_speech_dialog.h"
 #include "app/send_log_window.h"
+#include "app/shutdown_options_dialog.h"
+#include "app/shutdown_window.h"
+#include "app/start_time_dialog.h"
 #include "cameras/camera_table.h"
 #include "cameras/passed_camera_list.h"
 #include "converters/add_new_line_dialog.h"
@@ -61,6 +67,12 @@ DialogTable RovexDialogs(const Services& services) {
   table.AddWindow<RoutePickerModel, CDlgRoutePicker>();
   table.AddWindow<RouteOptionsModel::Values, CDLG_ROUTE_OPTIONS>();
   table.AddWindow<RouteSpeechOptionsModel, CDlg_Route_MSAgent>();
+  table.AddWindow<PoiSelectModel, CDlgPoiSelect>();
+  table.AddWindow<PoiListTable, CDlgPOIList>();
+  table.AddWindow<AutoStartModel::Values, CDlg_Autostart>();
+  table.AddWindow<StartTimeOptionsModel, CDlgStartTimeOptions>();
+  table.AddWindow<ShutdownOptionsModel::Values, CDlgShutdownOptions>();
+  table.AddWindow<ShutdownDialogModel, CShutdownDlg>();
   table.Add<OptionDialogRequest>([](OptionDialogRequest& request, QWidget* parent) {
     std::unique_ptr<QDialog> dialog;
     RegistrySettings& settings = request.settings;

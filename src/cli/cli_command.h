@@ -36,5 +36,8 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& args, CliContext& ctx);
 int CmdFollow(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
+int CmdRecord(const std::vector<std::string>& args, CliContext& ctx);
+int CmdPoi(const std::vector<std::string>& args, CliContext& ctx);
+int CmdStartup(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

@@ -16,6 +16,9 @@ const std::vector<CliCommand>& Commands() {
       {"route", "route FILE", CmdRoute},
       {"follow", "follow LOG --route FILE [--cameras FILE] [--mode motorway|country|town] [--speech on|off]",
        CmdFollow},
+      {"record", "record LOG OUT [--lines K] | record --open FILE", CmdRecord},
+      {"poi", "poi --lat A --lon B [--radius M] [--files F,F,...]", CmdPoi},
+      {"startup", "startup --at HH:MM", CmdStartup},
   };
   return commands;
 }

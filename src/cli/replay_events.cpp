@@ -36,6 +36,7 @@ void CopyStoredSettings(MemorySettingsStore* memory, CliContext& ctx) {
     std::fprintf(ctx.err, "rovex-cli: %s\n", damage.c_str());
   }
   for (const auto& [name, value] : stored.Values(kRovexKey)) memory->Write(kRovexKey, name, value);
+  for (const auto& [name, value] : stored.Values(kPoiFilesKey)) memory->Write(kPoiFilesKey, name, value);
 }
 
 }  // namespace rovex::cli

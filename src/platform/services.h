@@ -17,6 +17,7 @@ class VoiceOutput;
 class Clipboard;
 class SerialPorts;
 class SpeechOutput;
+class PowerControl;
 
 struct Services {
   SettingsStore* store = nullptr;
@@ -29,6 +30,7 @@ struct Services {
   Clipboard* clipboard = nullptr;
   SerialPorts* serialPorts = nullptr;
   SpeechOutput* speech = nullptr;  // the route voice
+  PowerControl* power = nullptr;   // the shutdown dialog
 };
 
 }  // namespace rovex

@@ -11,6 +11,7 @@
 #include "settings/tracking_options_model.h"
 #include "system/command_ids.h"
 #include "settings/start_times.h"
+#include "settings/start_up_plan.h"
 #include "system/system_context.h"
 #include "system/view_host.h"
 
@@ -53,16 +54,8 @@ bool DisplayFeature::OnPostedMessage(uint32_t message, uintptr_t, intptr_t lPara
 
 void DisplayFeature::OnWindowShown(bool) {
   // The night timer, checked only now: inside its window the night colours are used.
-  RegistrySettings& registry = m_context.Registry();
   const Clock* clock = m_context.GetServices().clock;
-  if (registry.ReadFlagSetting("NightTimerEnable") != 1 || !clock) return;
-  // A missing time is reported by its reader and the timer is skipped.
-  std::optional<std::string> start = registry.TryReadText("NightTimerStartTime", 50);
-  if (!start) registry.ReadTextSetting("NightTimerStartTime", 50);
-  std::optional<std::string> end = registry.TryReadText("NightTimerEndTime", 50);
-  if (!end) registry.ReadTextSetting("NightTimerEndTime", 50);
-  if (!start || !end) return;
-  if (InTimeWindow(ClockText(clock->LocalTime()), NormaliseTime(*start), NormaliseTime(*end))) UseColours(true);
+  if (clock && NightTimerApplies(m_context.Registry(), ClockText(clock->LocalTime()))) UseColours(true);
 }
 
 SettingsReset DisplayFeature::HookedReset() {

@@ -14,6 +14,7 @@
 #include "routes/route_speech_options_model.h"
 #include "routes/snap_to_route.h"
 #include "settings/start_times.h"
+#include "settings/start_up_plan.h"
 #include "system/command_ids.h"
 #include "system/system_context.h"
 #include "system/view_host.h"
@@ -63,31 +64,12 @@ void RouteFeature::OnWindowShown(bool) {
 }
 
 bool RouteFeature::StartTimerApplies() {
-  RegistrySettings& registry = m_context.Registry();
   const Clock* clock = m_context.GetServices().clock;
   if (!clock) return false;
-  const std::string now = ClockText(clock->LocalTime());
-  for (char timer : {'1', '2'}) {
-    if (registry.ReadFlagSetting(std::string("StartTimerEnable") + timer) != 1) continue;
-    // A missing value is reported by its reader and the timer is skipped.
-    const std::string start = std::string("StartTimerStartTime") + timer;
-    const std::string end = std::string("StartTimerEndTime") + timer;
-    const std::string file = std::string("StartTimerFilename") + timer;
-    std::optional<std::string> s = registry.TryReadText(start, 50);
-    if (!s) registry.ReadTextSetting(start, 50);
-    std::optional<std::string> e = registry.TryReadText(end, 50);
-    if (!e) registry.ReadTextSetting(end, 50);
-    if (!s || !e || !InTimeWindow(now, NormaliseTime(*s), NormaliseTime(*e))) continue;
-    std::optional<std::string> path = registry.TryReadText(file, 299);
-    if (!path) {
-      registry.ReadTextSetting(file, 299);
-      continue;
-    }
-    registry.WriteTextSetting("RouteName", *path);
-    registry.WriteNumberSetting("AutoStartRoute", 1);
-    return true;
-  }
-  return false;
+  RegistrySettings& registry = m_context.Registry();
+  std::optional<StartTimerChoice> timer = ChooseStartTimer(registry, ClockText(clock->LocalTime()));
+  if (timer) UseStartTimer(registry, *timer);
+  return timer.has_value();
 }
 
 void RouteFeature::LoadCurrentRoute() {

@@ -12,7 +12,10 @@
 #include "system/converter_feature.h"
 #include "system/display_feature.h"
 #include "system/gps_feature.h"
+#include "system/poi_feature.h"
+#include "system/record_feature.h"
 #include "system/route_feature.h"
+#include "system/start_options_feature.h"
 
 namespace rovex {
 namespace {
@@ -72,8 +75,11 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   m_gpsFeature = &Add<GpsFeature>(replayView, *m_ui);
   Add<RouteFeature>();
   Add<DisplayFeature>();
+  Add<PoiFeature>();  // the POI list is rebuilt before the cameras
   Add<CameraFeature>();
   Add<ConverterFeature>();
+  Add<RecordFeature>();
+  Add<StartOptionsFeature>();
 
   RegisterModeCommands();
   CommandRegistry& commands = *this;
