@@ -37,7 +37,6 @@ QPushButton* ButtonText(QWidget& w, const QString& text) {
 class RecordPoiStartDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::QtTestApp();
     SettingsReset(store, prompt, "/data").CheckRegistry(false);
     prompt.shown.clear();
   }
