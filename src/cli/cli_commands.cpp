@@ -14,8 +14,11 @@ const std::vector<CliCommand>& Commands() {
        "[--type-prefix] (convert --help lists the kinds)",
        CmdConvert},
       {"route", "route FILE", CmdRoute},
-      {"follow", "follow LOG --route FILE [--cameras FILE] [--mode motorway|country|town] [--speech on|off]",
+      {"follow",
+       "follow LOG --route FILE | --trail FILE [--route FILE] [--cameras FILE] [--mode motorway|country|town] "
+       "[--speech on|off] [--heading]",
        CmdFollow},
+      {"trail", "trail FILE", CmdTrail},
   };
   return commands;
 }
