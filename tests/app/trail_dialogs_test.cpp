@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "app/load_trail_dialog.h"
-#include "app/snapshot.h"
 #include "app/trail_file_dialog.h"
 #include "dialog_test_app.h"
 #include "platform/memory_settings_store.h"
@@ -67,16 +66,6 @@ TEST_F(TrailDialogs, DefaultTrailFileOkOrApplyAndLoad) {
     EXPECT_EQ(model.path, dir.File("demo.gpx"));
     EXPECT_EQ(model.loadNow, apply);
   }
-}
-
-TEST(SnapshotTrailOptions, RouteAndTrailFilesAreTaken) {
-  std::string error;
-  auto o = ParseSnapshotArgs({"--snapshot", "a.png", "--mode", "6", "--route", "r.csv", "--trail", "t.gpx"}, &error);
-  ASSERT_TRUE(o) << error;
-  EXPECT_EQ(o->route, "r.csv");
-  EXPECT_EQ(o->trail, "t.gpx");
-  EXPECT_FALSE(ParseSnapshotArgs({"--snapshot", "a.png", "--trail"}, &error));
-  EXPECT_EQ(error, "--trail needs a trail file");
 }
 
 }  // namespace

@@ -36,13 +36,6 @@ TEST_F(CliTrail, PrintsThePointsBreaksAndCount) {
   EXPECT_EQ(testing::RunCliCapture({"trail"}).exitCode, 2);
 }
 
-TEST_F(CliTrail, DemoTrailFollowsTheDemoDriveInSegments) {
-  auto r = testing::RunCliCapture({"trail", demo + "demo_trail.gpx"});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.out.rfind("51.384223 -1.337132\n", 0), 0u) << "starts where the drive starts";
-  EXPECT_NE(r.out.find("break\ncount 160\n"), std::string::npos);
-}
-
 // RMC alone: the course and speed without a time (the fix's time comes with GGA).
 TEST_F(CliTrail, FollowPrintsTheDampedHeading) {
   std::string log;

@@ -87,13 +87,6 @@ TEST(LegPointers, TheLegStartsAtTheNearestValidPointBeforeTheNearest) {
   EXPECT_NEAR(p.steer->bearing, 180.0, 1e-6);
 }
 
-TEST(LegPointers, BearingOfEveryQuadrant) {
-  EXPECT_DOUBLE_EQ(BearingOf(1, 0), 90.0);
-  EXPECT_DOUBLE_EQ(BearingOf(0, -1), 180.0);
-  EXPECT_DOUBLE_EQ(BearingOf(-1, 0), 270.0);
-  EXPECT_DOUBLE_EQ(BearingOf(-1, 1), 315.0);
-}
-
 TEST(PointerView, PointersAreDrawnTurnedByTheShownHeading) {
   PointerViewData d;
   d.compass.fix = At(51.0);
