@@ -12,6 +12,7 @@
 #include "app/exclude_list_window.h"
 #include "app/gpx_convert_window.h"
 #include "app/josm_convert_window.h"
+#include "app/load_trail_dialog.h"
 #include "app/manual_location_dialog.h"
 #include "app/multi_camera_convert_window.h"
 #include "app/near_camera_list_window.h"
@@ -30,6 +31,7 @@
 #include "app/shutdown_options_dialog.h"
 #include "app/shutdown_window.h"
 #include "app/start_time_dialog.h"
+#include "app/trail_file_dialog.h"
 #include "cameras/camera_table.h"
 #include "cameras/passed_camera_list.h"
 #include "converters/add_new_line_dialog.h"
@@ -49,6 +51,8 @@
 #include "routes/route_picker_model.h"
 #include "routes/route_speech_options_model.h"
 #include "system/view_host.h"
+#include "trail/load_trail_dialog_model.h"
+#include "trail/trail_file_dialog_model.h"
 
 namespace rovex {
 
@@ -66,6 +70,8 @@ DialogTable RovexDialogs(const Services& services) {
   table.AddWindow<RouteExcludedList, CDlg_Exclude_List>();
   table.AddWindow<RoutePickerModel, CDlgRoutePicker>();
   table.AddWindow<RouteOptionsModel::Values, CDLG_ROUTE_OPTIONS>();
+  table.AddWindow<LoadTrailDialogModel, CDLG_LOADGPXTRAIL>();
+  table.AddWindow<TrailFileDialogModel, CDlgTrailFile>();
   table.AddWindow<RouteSpeechOptionsModel, CDlg_Route_MSAgent>();
   table.AddWindow<PoiSelectModel, CDlgPoiSelect>();
   table.AddWindow<PoiListTable, CDlgPOIList>();

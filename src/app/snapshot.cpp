@@ -10,6 +10,8 @@
 #include "app/rovex_view.h"
 #include "platform/logging_prompt.h"
 #include "system/command_ids.h"
+#include "system/route_feature.h"
+#include "system/trail_feature.h"
 #include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
@@ -69,6 +71,10 @@ std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>&
       }
       o.width = static_cast<int>(w);
       o.height = static_cast<int>(h);
+    } else if (a == "--route") {
+      if (!value(&o.route) || o.route.empty()) return fail("--route needs a route file");
+    } else if (a == "--trail") {
+      if (!value(&o.trail) || o.trail.empty()) return fail("--trail needs a trail file");
     } else if (a == "--ondraw") {
       o.ondraw = true;
     } else {
@@ -102,6 +108,17 @@ int RunSnapshot(const SnapshotOptions& options) {
   }
 
   RovexSystem& system = view.System();
+  if (!options.route.empty()) {
+    if (!system.Get<RouteFeature>().Current().LoadFrom(options.route)) {
+      std::fprintf(stderr, "rovex: cannot read the route %s\n", options.route.c_str());
+      return 1;
+    }
+    static_cast<SystemContext&>(system).RebuildListsNow();
+  }
+  if (!options.trail.empty() && !system.Get<TrailFeature>().LoadFile(options.trail)) {
+    std::fprintf(stderr, "rovex: cannot read the trail %s\n", options.trail.c_str());
+    return 1;
+  }
   if (options.mode != 0) system.SwitchToMode(options.mode);
   if (options.ondraw) system.RunCommand(cmd::kDoAnOndraw);
   if (!options.replayLog.empty()) {

@@ -6,7 +6,7 @@
 
 // `rovex --snapshot PNG`: the program started without anyone at the screen, the
 // start-up run with a prompt that answers and logs to standard error, optional
-// steps (a mode, the test position, the first lines of a log replayed through
+// steps (a route and a trail loaded, a mode, the test position, the first lines of a log replayed through
 // the pipeline), then one drawing pass of the view saved as a picture.
 
 namespace rovex {
@@ -19,6 +19,8 @@ struct SnapshotOptions {
   int width = 800;         // size of the view
   int height = 600;
   bool ondraw = false;     // run "Do a ondraw" first
+  std::string route;       // route file to load, empty for the one loaded at start-up
+  std::string trail;       // trail file to load, empty for the one loaded at start-up
 };
 
 // True when the arguments ask for a snapshot.
@@ -28,7 +30,8 @@ bool WantsSnapshot(const std::vector<std::string>& args);
 std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>& args, std::string* error);
 
 inline constexpr const char* kSnapshotUsage =
-    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--replay LOG [--lines K]] [--size WxH]";
+    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--route FILE] [--trail FILE] [--replay LOG [--lines K]] "
+    "[--size WxH]";
 
 // Needs a QApplication. Returns the process exit code.
 int RunSnapshot(const SnapshotOptions& options);

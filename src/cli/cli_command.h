@@ -35,6 +35,7 @@ int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx);
 int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& args, CliContext& ctx);
 int CmdFollow(const std::vector<std::string>& args, CliContext& ctx);
+int CmdTrail(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRecord(const std::vector<std::string>& args, CliContext& ctx);
 int CmdPoi(const std::vector<std::string>& args, CliContext& ctx);

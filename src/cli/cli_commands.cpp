@@ -14,11 +14,14 @@ const std::vector<CliCommand>& Commands() {
        "[--type-prefix] (convert --help lists the kinds)",
        CmdConvert},
       {"route", "route FILE", CmdRoute},
-      {"follow", "follow LOG --route FILE [--cameras FILE] [--mode motorway|country|town] [--speech on|off]",
+      {"follow",
+       "follow LOG --route FILE | --trail FILE [--route FILE] [--cameras FILE] [--mode motorway|country|town] "
+       "[--speech on|off] [--heading]",
        CmdFollow},
       {"record", "record LOG OUT [--lines K] | record --open FILE", CmdRecord},
       {"poi", "poi --lat A --lon B [--radius M] [--files F,F,...]", CmdPoi},
       {"startup", "startup --at HH:MM", CmdStartup},
+      {"trail", "trail FILE", CmdTrail},
   };
   return commands;
 }

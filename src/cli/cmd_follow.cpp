@@ -20,17 +20,22 @@
 #include "routes/route_voice.h"
 #include "settings/registry_settings.h"
 #include "system/view_mode.h"
+#include "trail/trail_reader.h"
+#include "views/shown_heading.h"
 
 namespace rovex::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: rovex-cli follow LOG --route FILE [--cameras FILE] [--mode motorway|country|town] [--speech on|off]\n";
+    "usage: rovex-cli follow LOG --route FILE | --trail FILE [--route FILE] [--cameras FILE]\n"
+    "                        [--mode motorway|country|town] [--speech on|off] [--heading]\n";
 
 struct Options {
   std::string log;
   std::string route;
   std::string cameras;
+  std::string trail;  // follows as the trail view does
+  bool heading = false;  // prints the shown heading as the compass views damp it
   int mode = -1;  // RouteMode, or -1 for the stored one
   int speech = -1;
 };
@@ -46,6 +51,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options) {
     std::string v;
     if (a == "--route") {
       if (!value(&options->route)) return false;
+    } else if (a == "--trail") {
+      if (!value(&options->trail)) return false;
+    } else if (a == "--heading") {
+      options->heading = true;
     } else if (a == "--cameras") {
       if (!value(&options->cameras)) return false;
     } else if (a == "--mode") {
@@ -65,7 +74,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options) {
       return false;
     }
   }
-  return !options->log.empty() && !options->route.empty();
+  return !options->log.empty() && (!options->route.empty() || !options->trail.empty());
 }
 
 bool Readable(const std::string& what, const std::string& path, CliContext& ctx) {
@@ -96,20 +105,36 @@ class NoCameras final : public PipelineSteps {
   void UpdateForFix(const GpsFix&) override {}
 };
 
-// The route view's drawing pass without a screen: the route is followed (and
-// announced) on every pass that would draw the view.
+// A route-aware view's drawing pass without a screen: the route is followed
+// (and announced) on every pass that would draw the view, and the pointer and
+// trail views damp the shown heading. With out set, a change of the heading
+// as shown to one decimal is printed ("heading H").
 class FollowingPass final : public DrawingHooks {
  public:
-  FollowingPass(RouteFollower& follower, CurrentRoute& route, SentencePipeline& pipeline)
-      : m_follower(follower), m_route(route), m_pipeline(pipeline) {}
+  FollowingPass(RouteFollower& follower, CurrentRoute& route, SentencePipeline& pipeline, bool damps,
+                std::FILE* headingOut, const ReplayPosition& at)
+      : m_follower(follower), m_route(route), m_pipeline(pipeline), m_damps(damps), m_out(headingOut), m_at(at) {}
   void DrawMode(int, const char* sentence, bool) override {
-    if (sentence[0] != '\0') m_follower.Follow(m_route.Get(), m_pipeline.Fix());
+    if (sentence[0] == '\0') return;
+    const GpsFix& fix = m_pipeline.Fix();
+    m_follower.Follow(m_route.Get(), fix);
+    if (!m_damps || !m_heading.Damp(fix.courseDegrees, fix.speedKnots) || !m_out) return;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f", m_heading.Value());
+    if (m_shown == text) return;
+    m_shown = text;
+    PrintEvent(m_out, m_at, "heading", m_shown);
   }
 
  private:
   RouteFollower& m_follower;
   CurrentRoute& m_route;
   SentencePipeline& m_pipeline;
+  bool m_damps;
+  std::FILE* m_out;
+  const ReplayPosition& m_at;
+  ShownHeading m_heading;
+  std::string m_shown = "0.0";
 };
 
 }  // namespace
@@ -120,7 +145,9 @@ int CmdFollow(const std::vector<std::string>& args, CliContext& ctx) {
     std::fputs(kUsage, ctx.err);
     return 2;
   }
-  if (!Readable("log file", options.log, ctx) || !Readable("route file", options.route, ctx) ||
+  if (!Readable("log file", options.log, ctx) ||
+      (!options.route.empty() && !Readable("route file", options.route, ctx)) ||
+      (!options.trail.empty() && !Readable("trail file", options.trail, ctx)) ||
       (!options.cameras.empty() && !Readable("camera file", options.cameras, ctx))) {
     return 1;
   }
@@ -160,11 +187,22 @@ int CmdFollow(const std::vector<std::string>& args, CliContext& ctx) {
   }
   SentenceMailbox mailbox;
   SentencePipeline pipeline(mailbox, *steps);
-  pipeline.SetViewMode(kRouteMode);
+  // The trail view with a trail, else the pointer view when the heading is
+  // wanted (it follows the route as the route view does), else the route view.
+  const int viewMode = !options.trail.empty() ? kTrailMode : options.heading ? kPointerMode : kRouteMode;
+  pipeline.SetViewMode(viewMode);
   at.fix = &pipeline.Fix();
 
-  // Loading speaks at line 0, before any fix; then the route view is entered.
-  if (!route.LoadFrom(options.route)) return 1;
+  // Loading speaks at line 0, before any fix; then the view is entered.
+  if (!options.route.empty() && !route.LoadFrom(options.route)) return 1;
+  if (!options.trail.empty()) {
+    TrackList trail;
+    if (ReadTrailFile(options.trail, &trail) != TrailReadResult::Read) {
+      std::fprintf(ctx.err, "rovex-cli: can't read the trail file %s\n", options.trail.c_str());
+      return 1;
+    }
+    PrintEvent(ctx.out, at, "trail", std::to_string(trail.Count()) + " points");
+  }
   follower.ClearSayNearestNow();
   follower.ResetAnnouncements();
 
@@ -202,7 +240,7 @@ int CmdFollow(const std::vector<std::string>& args, CliContext& ctx) {
     const LogReplay& m_replay;
     CameraTextEvents* m_events;
   };
-  FollowingPass pass(follower, route, pipeline);
+  FollowingPass pass(follower, route, pipeline, viewMode != kRouteMode, options.heading ? ctx.out : nullptr, at);
   Following target(mailbox, pipeline, pass, at, replay, cameraEvents.get());
 
   LogReplay::Step step;

@@ -8,6 +8,7 @@
 #include "platform/message_poster.h"
 #include "platform/posix_serial_ports.h"
 #include "system/camera_feature.h"
+#include "system/compass_feature.h"
 #include "system/command_ids.h"
 #include "system/converter_feature.h"
 #include "system/display_feature.h"
@@ -16,6 +17,7 @@
 #include "system/record_feature.h"
 #include "system/route_feature.h"
 #include "system/start_options_feature.h"
+#include "system/trail_feature.h"
 
 namespace rovex {
 namespace {
@@ -70,7 +72,8 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   // The features in the order they take every step: GPS input's commands
   // first; the route after GPS input and the log start up and before the
   // night timer, and before the cameras, which are handed its exclusions as
-  // they are made; the display's colours and track before the cameras read them.
+  // they are made; the display's colours and track before the cameras read them;
+  // the trail after the night colours, turning its dials by the compass's heading.
   ReplayView& replayView = *this;
   m_gpsFeature = &Add<GpsFeature>(replayView, *m_ui);
   Add<RouteFeature>();
@@ -80,6 +83,8 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   Add<ConverterFeature>();
   Add<RecordFeature>();
   Add<StartOptionsFeature>();
+  Add<CompassFeature>(Get<RouteFeature>());
+  Add<TrailFeature>(Get<RouteFeature>(), Get<CompassFeature>());
 
   RegisterModeCommands();
   CommandRegistry& commands = *this;
