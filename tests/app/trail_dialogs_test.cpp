@@ -17,7 +17,6 @@ namespace {
 class TrailDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::QtTestApp();
     dir.Write("demo.gpx", "<rte>\n<rtept lat=\"51.1\" lon=\"-1.1\"/>\n<rtept lat=\"51.2\" lon=\"-1.2\"/>\n</rte>\n");
   }
   MemorySettingsStore store;
