@@ -54,4 +54,22 @@ std::string LogReplay::ErrorMessage() const {
   return "Error can't read the log file\n" + m_path + "\n" + std::strerror(ErrorNumber());
 }
 
+bool PlayLogNow(const std::string& path, long maxLines, ReplayTarget& target, std::string* error,
+                const std::function<void()>& onOpened) {
+  LogReplay replay;
+  if (!replay.Open(path, error)) return false;
+  if (onOpened) onOpened();
+  if (maxLines == 0) return true;
+  for (;;) {
+    const LogReplay::Step step = replay.PlayNext(target);
+    if (step == LogReplay::Step::ReadError) {
+      *error = replay.ErrorMessage();
+      return false;
+    }
+    if (step != LogReplay::Step::Played || (maxLines >= 0 && static_cast<long>(replay.LineNumber()) >= maxLines)) {
+      return true;
+    }
+  }
+}
+
 }  // namespace rovex

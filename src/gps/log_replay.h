@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,6 +25,25 @@ class ReplayTarget {
   // The line goes into the mailbox and through the drawing pass.
   virtual bool PlaceAndDraw(std::string_view line) = 0;
   virtual bool RunPipeline() = 0;
+};
+
+// A target of two plain steps that never ask the replay to stop.
+class CallbackReplayTarget final : public ReplayTarget {
+ public:
+  CallbackReplayTarget(std::function<void(std::string_view)> placeAndDraw, std::function<void()> pipeline)
+      : m_placeAndDraw(std::move(placeAndDraw)), m_pipeline(std::move(pipeline)) {}
+  bool PlaceAndDraw(std::string_view line) override {
+    m_placeAndDraw(line);
+    return true;
+  }
+  bool RunPipeline() override {
+    m_pipeline();
+    return true;
+  }
+
+ private:
+  std::function<void(std::string_view)> m_placeAndDraw;
+  std::function<void()> m_pipeline;
 };
 
 class LogReplay {
@@ -58,5 +78,11 @@ class LogReplay {
   bool m_endsWithLineEnd = true;
   long m_linesSent = 0;
 };
+
+// Plays a log here and now, without a delay, through the target: the first
+// maxLines lines (all when below 0). onOpened runs once the log is open. False,
+// with the message the user is shown, when it cannot be opened or read.
+bool PlayLogNow(const std::string& path, long maxLines, ReplayTarget& target, std::string* error,
+                const std::function<void()>& onOpened = nullptr);
 
 }  // namespace rovex

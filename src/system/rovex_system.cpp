@@ -286,37 +286,13 @@ void RovexSystem::StartDemoReplay(const std::string& path, int delayMs) {
 
 bool RovexSystem::ReplayLogNow(const std::string& path, long maxLines, std::string* error) {
   // The replay thread's two steps, run here one after the other without a delay.
-  class Here final : public ReplayTarget {
-   public:
-    explicit Here(RovexSystem& system) : m_system(system) {}
-    bool PlaceAndDraw(std::string_view line) override {
-      m_system.m_gps->HandOff().mailbox.Overwrite(line);
-      m_system.RedrawNow();
-      return true;
-    }
-    bool RunPipeline() override {
-      m_system.RunPipeline();
-      return true;
-    }
-
-   private:
-    RovexSystem& m_system;
-  } here(*this);
-
-  LogReplay replay;
-  if (!replay.Open(path, error)) return false;
-  SetRefreshCounter(SentencePipeline::kRefreshReplay);
-  if (maxLines == 0) return true;
-  for (;;) {
-    LogReplay::Step step = replay.PlayNext(here);
-    if (step == LogReplay::Step::ReadError) {
-      *error = replay.ErrorMessage();
-      return false;
-    }
-    if (step != LogReplay::Step::Played || (maxLines >= 0 && static_cast<long>(replay.LineNumber()) >= maxLines)) {
-      return true;
-    }
-  }
+  CallbackReplayTarget here(
+      [this](std::string_view line) {
+        m_gps->HandOff().mailbox.Overwrite(line);
+        RedrawNow();
+      },
+      [this] { RunPipeline(); });
+  return PlayLogNow(path, maxLines, here, error, [this] { SetRefreshCounter(SentencePipeline::kRefreshReplay); });
 }
 
 // ---- Window messages ----
