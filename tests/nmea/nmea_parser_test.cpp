@@ -79,7 +79,8 @@ TEST(NmeaParser, ExtractFieldCutsToTheBuffer) {
   }
 }
 
-// Sentences fed in order, then one value read back, each with its reason.
+// Sentences fed in order, then one value read back, each with its reason. Only the fix is read outside the
+// parser; of the other records, what guards a buffer.
 struct StateCase {
   const char* legend;
   std::vector<std::string> bodies;
@@ -101,29 +102,11 @@ TEST(NmeaParser, WhatEachSentenceLeavesBehind) {
        4.0},
       {"a coordinate is cut to 24 characters", {"GPGGA,0,4807.0380000000000000000099,N,,,,,,,,,,,"},
        [](auto& p) { return p.Fix().latitude; }, kMunichLat},
-      {"RMC keeps its own position", {rmc}, [](auto& p) { return p.Rmc().longitude; }, -(123.0 + 11.12 / 60.0)},
-      {"RMC date 230394 is 2094 too", {"GPRMC,,A,,,,,,,230394,,"}, [](auto& p) { return p.Rmc().year; }, 2094},
-      {"RMC east variation", {rmc}, [](auto& p) { return p.Rmc().magneticVariation; }, 20.3},
-      {"RMC west variation", {"GPRMC,,A,,,,,,,,3.5,W"}, [](auto& p) { return p.Rmc().magneticVariation; }, -3.5},
       {"empty RMC speed is 0", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Fix().speedKnots; }, 0.0},
-      {"empty RMC status is V", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().status; }, 'V'},
-      {"empty RMC date keeps the date", {rmc, "GPRMC,,,,,,,,,,,"}, [](auto& p) { return p.Rmc().day; }, 19},
-      {"GN talker is not parsed", {"GNRMC,1,A,,,,,9.9,,,,"}, [](auto& p) { return p.Fix().speedKnots; }, 0.0},
-      {"GN talker is counted", {"GNRMC,1,A,,,,,9.9,,,,", "GNGGA,1"}, [](auto& p) { return p.SentenceCount(); }, 2},
       {"the address is case-sensitive", {"gpgga,123519,4807.038,N,,,,,,,,,,,"},
        [](auto& p) { return p.Gga().count; }, 0},
       {"RMB waypoint cut to 24", {"GPRMB,A,,,,WAYPOINT-WITH-A-VERY-LONG-NAME,,,,,,,,"},
        [](auto& p) { return std::strlen(p.Rmb().destinationWaypoint); }, 24},
-      {"RMB destination south", {"GPRMB,A,0.66,L,003,004,4917.24,S,12309.57,W,1.3,52.5,0.5,V"},
-       [](auto& p) { return p.Rmb().destinationLatitude; }, -(49.0 + 17.24 / 60.0)},
-      {"empty RMB steer is ?", {"GPRMB,A,0.66,L,,,,,,,,,,", "GPRMB,,,,,,,,,,,,,"},
-       [](auto& p) { return p.Rmb().directionToSteer; }, '?'},
-      {"empty RMB position keeps it", {"GPRMB,A,,,,,4917.24,N,,,,,,", "GPRMB,,,,,,,,,,,,,"},
-       [](auto& p) { return p.Rmb().destinationLatitude; }, 49.0 + 17.24 / 60.0},
-      {"empty ZDA year is 1", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
-       [](auto& p) { return p.Zda().year; }, 1},
-      {"empty ZDA time keeps it", {"GPZDA,201530.00,04,07,2002,05,30", "GPZDA,,,,,,"},
-       [](auto& p) { return p.Zda().minute; }, 15},
   };
   for (const StateCase& c : cases) {
     CNMEAParser p;
@@ -132,52 +115,12 @@ TEST(NmeaParser, WhatEachSentenceLeavesBehind) {
   }
 }
 
-TEST(NmeaParser, FailedChecksumChangesNothingAndResetRestoresStartValues) {
-  CNMEAParser p;
-  EXPECT_FALSE(Feed(p, "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48"));
-  EXPECT_EQ(p.Fix().latitude, 0.0);
-  EXPECT_EQ(p.SentenceCount(), 0u);
-  for (const char* body : {"GPGSA,A,3,04,05,09,,,,,,,,,,1.8,0.9,1.5", "GPRMB,A,0.66,L,003,004,,,,,1.3,52.5,0.5,A",
-                           "GPRMC,123519,A,,,,,022.4,084.4,230394,003.1,W", "GPZDA,201530.00,04,07,2002,00,00"}) {
-    ASSERT_TRUE(Feed(p, WithChecksum(body)));
-  }
-  ASSERT_TRUE(Feed(p, kMunichGga));
-  p.ResetState();
-  EXPECT_EQ(p.SentenceCount(), 0u);
-  EXPECT_EQ(p.Fix().latitude, 0.0);
-  EXPECT_EQ(p.Gga().count, 0u);
-  EXPECT_EQ(p.Gsa().fixMode, 1);
-  EXPECT_EQ(p.Rmb().directionToSteer, '?');
-  EXPECT_EQ(p.Rmc().status, 'V');
-  EXPECT_EQ(p.Zda().day * 10000 + p.Zda().month * 1000 + p.Zda().year, 13000);  // 1, 1, 2000
-}
-
-TEST(NmeaParser, VerticalSpeedWithinTheHourOnly) {
-  CNMEAParser p;
-  auto gga = [&p](const char* time, const char* altitude) {
-    ASSERT_TRUE(Feed(p, WithChecksum(std::string("GPGGA,") + time + ",4807.038,N,01131.000,E,1,08,0.9," + altitude +
-                                     ",M,,M,,")));
-  };
-  gga("105900", "100.0");
-  gga("105930", "110.0");
-  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, 20.0);
-  gga("110000", "200.0");  // the turn of the hour: t falls to 0, the last value stays
-  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, 20.0);
-  gga("110000", "150.0");  // the same second again gives none either
-  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, 20.0);
-  gga("110006", "149.0");  // and the next counts from it
-  EXPECT_DOUBLE_EQ(p.Gga().verticalSpeed, -10.0);
-}
-
 TEST(NmeaParser, GsaAndGsvMarkTheSatellitesInTheSolution) {
   CNMEAParser p;
   ASSERT_TRUE(Feed(p, WithChecksum("GPGSA,A,3,04,05,,09,12,,,,,,,110,2.5,1.3,2.1")));
   const uint16_t used[12] = {4, 5, 0, 9, 12, 0, 0, 0, 0, 0, 0, 11};  // a 3-digit PRN keeps two digits
   for (int i = 0; i < 12; ++i) EXPECT_EQ(p.Gsa().usedSatellites[i], used[i]) << i;
-  EXPECT_DOUBLE_EQ(p.Gsa().vdop, 2.1);
-  EXPECT_TRUE(p.IsSatelliteUsed(11));
   EXPECT_FALSE(p.IsSatelliteUsed(0));  // empty slots are not satellite 0
-  EXPECT_FALSE(p.IsSatelliteUsed(110));
 
   ASSERT_TRUE(Feed(p, WithChecksum("GPGSV,2,2,08,09,41,047,36,14,32,311,26,04,08,109,,15,09,229,")));
   EXPECT_EQ(p.Gsv().satellitesInView, 8);
@@ -185,19 +128,6 @@ TEST(NmeaParser, GsaAndGsvMarkTheSatellitesInTheSolution) {
   EXPECT_EQ(a.identifier * 1000000 + a.elevation * 10000 + a.azimuth * 100 + a.signalToNoise, 9414736);
   EXPECT_TRUE(a.usedInSolution);
   EXPECT_FALSE(p.Gsv().satellites[5].usedInSolution);
-  EXPECT_TRUE(p.Gsv().satellites[6].usedInSolution);
-  EXPECT_EQ(p.Gsv().satellites[6].signalToNoise, 0);
-  ASSERT_TRUE(Feed(p, WithChecksum("GPGSV,2,2,05,22,62,272,20")));  // a short message clears what it lacks
-  EXPECT_EQ(p.Gsv().satellites[5].identifier, 0);
-
-  // Empty GSA fields: slots 0, DOPs 0.0, mode and fix mode unchanged.
-  ASSERT_TRUE(Feed(p, "$GPGSA,A,1,,,,*32"));
-  EXPECT_EQ(p.Gsa().fixMode, 1);
-  EXPECT_EQ(p.Gsa().pdop, 0.0);
-  ASSERT_TRUE(Feed(p, WithChecksum("GPGSA,,,,,,")));
-  EXPECT_EQ(p.Gsa().mode, 'A');
-  EXPECT_EQ(p.Gsa().fixMode, 1);
-  EXPECT_FALSE(p.IsSatelliteUsed(9));
 }
 
 TEST(NmeaParser, GsvOutOfRangeMessageNumbersAreDropped) {

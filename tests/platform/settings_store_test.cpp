@@ -166,8 +166,6 @@ TEST(FileSettingsStore, KilledWriterNeverLeavesABrokenFile) {
   }
 }
 
-
-
 struct BadName {
   std::string name;
   const char* legend;
@@ -272,7 +270,8 @@ TEST(SettingsNames, AcceptedNamesAndAnyTextRoundTripThroughTheFile) {
   }
 }
 
-// Files written before names were checked read as they always did, and write back the same.
+// Files written before names were checked read as they always did (that they write back the same is the
+// fuzz target's check).
 TEST(SettingsNames, FilesWrittenBeforeStillRead) {
   const std::string content =
       "; ROVEX settings.\n[Software]\n[Software\\ROVEX]\nMapScale=number:4000\n"
@@ -283,9 +282,6 @@ TEST(SettingsNames, FilesWrittenBeforeStillRead) {
   EXPECT_EQ(t.Read(kKey, "MapScale").value, SettingValue::Number(4000));
   EXPECT_EQ(t.Read(kKey, "Odd").value.text, "C:\\a=b;c [d]\n\r\t\x01\x7f\xe9");
   EXPECT_EQ(t.Read("Software\\ROVEX\\POIFiles", "POIFile1").value.text, "Fuel.csv");
-  SettingsTree again;
-  ASSERT_TRUE(again.Parse(t.Serialise(), &error)) << error;
-  EXPECT_EQ(again.Serialise(), t.Serialise());
 }
 
 }  // namespace

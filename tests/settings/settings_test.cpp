@@ -48,7 +48,6 @@ TEST_F(RegistrySettingsTest, NumberFallbacksDependOnKeyOrValue) {
   // No key at all.
   EXPECT_EQ(settings.ReadMapScale(), 4000u);
   EXPECT_EQ(settings.ReadTrackLength(), 5000u);
-  EXPECT_EQ(settings.ReadShutdownSeconds(), 5u);
   EXPECT_LT(settings.ReadVersion(), 11u);
   EXPECT_EQ(settings.ReadTimeZoneSetting(), 1);
   // Key there, values missing.
