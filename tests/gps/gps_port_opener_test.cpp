@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -65,39 +66,29 @@ TEST_F(PortOpener, SendLogVariantHasShortTimeOutsAndItsOwnWaits) {
 }
 
 TEST_F(PortOpener, StoredTextsBecomeLineSettings) {
-  struct Case {
-    const char* name;
-    const char* text;  // null: the value is missing
-    int baud;
-    SerialParity parity;
-    int dataBits;
-    SerialStopBits stopBits;
+  using Line = std::tuple<int, SerialParity, int, SerialStopBits>;
+  const auto kNone = SerialParity::None;
+  const auto kOne = SerialStopBits::One;
+  const std::vector<std::tuple<const char*, const char*, Line>> cases = {  // a null text: the value is missing
+      {"Speed", "4801", {4801, kNone, 8, kOne}},
+      {"Parity", "mArK", {4800, SerialParity::Mark, 8, kOne}},
+      {"Parity", "E", {4800, SerialParity::Odd, 8, kOne}},  // unknown text: the driver's parity
+      {"StopBits", "1.5", {4800, kNone, 8, SerialStopBits::OneAndHalf}},
+      {"StopBits", nullptr, {4800, kNone, 8, SerialStopBits::Two}},
+      {"DataBits", "5", {4800, kNone, 5, kOne}},
   };
-  const auto kDefault = SerialStopBits::One;
-  const Case cases[] = {
-      {"Speed", "4801", 4801, SerialParity::None, 8, kDefault},
-      {"Parity", "mArK", 4800, SerialParity::Mark, 8, kDefault},
-      {"Parity", "E", 4800, SerialParity::Odd, 8, kDefault},  // unknown text: the driver's parity
-      {"StopBits", "1.5", 4800, SerialParity::None, 8, SerialStopBits::OneAndHalf},
-      {"StopBits", nullptr, 4800, SerialParity::None, 8, SerialStopBits::Two},
-      {"DataBits", "5", 4800, SerialParity::None, 5, kDefault},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [name, text, expected] : cases) {
     SetUp();
     // The driver reports something of everything, so "left as reported" shows.
     port->driver.baud = 9600;
     port->driver.parity = SerialParity::Odd;
     port->driver.dataBits = 7;
     port->driver.stopBits = SerialStopBits::Two;
-    if (c.text) Set(c.name, c.text);
-    else store->Delete(kRovexKey, c.name);
-    SCOPED_TRACE(std::string(c.name) + "=" + (c.text ? c.text : "(missing)"));
+    if (text) Set(name, text);
+    else store->Delete(kRovexKey, name);
     ASSERT_EQ(Open().result, 1);
     SerialLineSettings a = port->Applied();
-    EXPECT_EQ(a.baud, c.baud);
-    EXPECT_EQ(a.parity, c.parity);
-    EXPECT_EQ(a.dataBits, c.dataBits);
-    EXPECT_EQ(a.stopBits, c.stopBits);
+    EXPECT_EQ(Line(a.baud, a.parity, a.dataBits, a.stopBits), expected) << name << "=" << (text ? text : "(missing)");
   }
 }
 
@@ -153,23 +144,15 @@ TEST_F(PortOpener, APortStillMarkedOpenIsConfiguredAgainNotReopened) {
 using testing::FakePrompt;
 
 TEST(ComSettings, ValuesOutsideTheirListsShowEmpty) {
-  const struct {
-    const char* name;
-    const char* stored;
-    std::string CComSettingsDlg::*field;
-    const char* shown;
-  } cases[] = {
-      {"Speed", "4801", &CComSettingsDlg::m_speed, ""},
-      {"Speed", "7200", &CComSettingsDlg::m_speed, "7200"},
-      {"Parity", "SPACE", &CComSettingsDlg::m_parity, "Space"},
-      {"DataBits", "9", &CComSettingsDlg::m_dataBits, ""},
-  };
-  for (const auto& c : cases) {
+  using Dlg = CComSettingsDlg;
+  for (auto [name, stored, field, shown] :
+       {std::tuple{"Speed", "4801", &Dlg::m_speed, ""}, {"Speed", "7200", &Dlg::m_speed, "7200"},
+        {"Parity", "SPACE", &Dlg::m_parity, "Space"}, {"DataBits", "9", &Dlg::m_dataBits, ""}}) {
     MemorySettingsStore fresh;
-    fresh.Write(kRovexKey, c.name, SettingValue::Text(c.stored));
+    fresh.Write(kRovexKey, name, SettingValue::Text(stored));
     CComSettingsDlg dlg(fresh, nullptr);
     dlg.OnInitDialog();
-    EXPECT_EQ(dlg.*c.field, c.shown) << c.name << "=" << c.stored;
+    EXPECT_EQ(dlg.*field, shown) << name << "=" << stored;
   }
 }
 
