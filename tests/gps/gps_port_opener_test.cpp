@@ -132,6 +132,13 @@ TEST_F(PortOpener, EachFailureHasItsMessageAndLeavesThePortAsItStands) {
   }
 }
 
+TEST_F(PortOpener, AnAbandonedWaitStopsTheSteps) {
+  int waits = 0;
+  PortOpenOutcome out = OpenPortSteps(ports, *store, PortOpenPlan::ForGps(), nullptr, [&](int) { return ++waits < 2; });
+  EXPECT_TRUE(out.cancelled);
+  EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "set"}));
+}
+
 TEST_F(PortOpener, APortStillMarkedOpenIsConfiguredAgainNotReopened) {
   auto open = std::make_shared<FakeSerialPort>("/dev/ttyS11");
   PortOpenOutcome out = Open(PortOpenPlan::ForGps(), open);

