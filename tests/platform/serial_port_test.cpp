@@ -81,6 +81,9 @@ TEST(PosixSerialPort, LineSettingsReachTheDriverThroughTermios2) {
     EXPECT_FALSE(line.canonical || line.echo || line.outputProcessing || line.rtsCts || line.xonXoff);
     EXPECT_FALSE(line.crToNl);  // a CR must reach the reader as CR
     EXPECT_TRUE(line.local);
+    SerialLineSettings back;  // read back as the driver holds them: the opener keeps what it is not told
+    ASSERT_TRUE(port->GetLineSettings(&back));
+    EXPECT_TRUE(back.baud == 4801 && back.stopBits == SerialStopBits::Two);
   }
   for (int hangUp : {0, -5}) {  // 0 would hang the line up
     s.baud = hangUp;

@@ -302,7 +302,6 @@ TEST(FileFilter, SplitsWindowsFilterStrings) {
   ASSERT_EQ(f.size(), 2u);
   EXPECT_EQ(f[0].description, "ROVEX route file (*.csv;*.txt)");
   EXPECT_EQ(f[0].patterns, (std::vector<std::string>{"*.csv", "*.txt"}));
-  EXPECT_EQ(f[1].patterns, (std::vector<std::string>{"*.*"}));
   EXPECT_TRUE(ParseFileFilter("just a description").empty());
 }
 
@@ -346,6 +345,7 @@ TEST(LoggingPrompt, AnswersTheFirstButtonAndWritesEverythingDown) {
   ASSERT_NE(log, nullptr);
   LoggingPrompt prompt(log);
   EXPECT_EQ(prompt.MessageBox("Stop replay ?", MsgIcon::Question, MsgButtons::YesNo, "ROVEX"), MsgResult::Yes);
+  EXPECT_EQ(prompt.MessageBox("Setup?", MsgIcon::Question, MsgButtons::OkCancel, "ROVEX"), MsgResult::Ok);
   EXPECT_TRUE(prompt.ConfirmDialog("Reset ROVEX options", {"Click OK"}));
   std::fclose(log);
   std::string text = dir.Read("log.txt");
