@@ -15,31 +15,6 @@ void FakeSerialPort::Note(const std::string& event) {
   m_events.push_back(event);
 }
 
-std::vector<std::string> FakeSerialPort::Events() const {
-  std::lock_guard lock(m_mutex);
-  return m_events;
-}
-
-SerialLineSettings FakeSerialPort::Applied() const {
-  std::lock_guard lock(m_mutex);
-  return m_applied;
-}
-
-SerialTimeouts FakeSerialPort::Timeouts() const {
-  std::lock_guard lock(m_mutex);
-  return m_timeouts;
-}
-
-std::string FakeSerialPort::Written() const {
-  std::lock_guard lock(m_mutex);
-  return m_written;
-}
-
-bool FakeSerialPort::Closed() const {
-  std::lock_guard lock(m_mutex);
-  return m_closed;
-}
-
 bool FakeSerialPort::GetLineSettings(SerialLineSettings* settings) {
   std::lock_guard lock(m_mutex);
   m_events.push_back("get");

@@ -32,11 +32,11 @@ class FakeSerialPort final : public SerialPort {
   // Record: "get", "set", "timeouts", "clear", "buffers", "close", "reopen", and
   // whatever Note adds (the waits of a test), in the order they happened.
   void Note(const std::string& event);
-  std::vector<std::string> Events() const;
-  SerialLineSettings Applied() const;
-  SerialTimeouts Timeouts() const;
-  std::string Written() const;
-  bool Closed() const;
+  std::vector<std::string> Events() const { return Locked(m_events); }
+  SerialLineSettings Applied() const { return Locked(m_applied); }
+  SerialTimeouts Timeouts() const { return Locked(m_timeouts); }
+  std::string Written() const { return Locked(m_written); }
+  bool Closed() const { return Locked(m_closed); }
 
   const std::string& DeviceName() const override { return m_device; }
   bool GetLineSettings(SerialLineSettings* settings) override;
@@ -50,6 +50,11 @@ class FakeSerialPort final : public SerialPort {
   bool Close() override;
 
  private:
+  template <typename T>
+  T Locked(const T& value) const {
+    std::lock_guard lock(m_mutex);
+    return value;
+  }
   std::string m_device;
   mutable std::mutex m_mutex;
   std::condition_variable m_changed;

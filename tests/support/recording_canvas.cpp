@@ -19,32 +19,21 @@ DrawCall RecordingCanvas::Make(DrawCall::Op op, std::vector<int> args) const {
 
 std::vector<const DrawCall*> RecordingCanvas::Of(DrawCall::Op op) const {
   std::vector<const DrawCall*> r;
-  for (const DrawCall& c : calls) {
+  for (const DrawCall& c : calls)
     if (c.op == op) r.push_back(&c);
-  }
   return r;
 }
 
 std::vector<const DrawCall*> RecordingCanvas::TextsEqual(const std::string& text) const {
   std::vector<const DrawCall*> r;
-  for (const DrawCall& c : calls) {
-    if (c.op == DrawCall::Op::Text && c.text == text) r.push_back(&c);
-  }
+  for (const DrawCall* c : Of(DrawCall::Op::Text))
+    if (c->text == text) r.push_back(c);
   return r;
-}
-
-const DrawCall* RecordingCanvas::TextStartingWith(const std::string& prefix) const {
-  for (const DrawCall& c : calls) {
-    if (c.op == DrawCall::Op::Text && c.text.rfind(prefix, 0) == 0) return &c;
-  }
-  return nullptr;
 }
 
 std::vector<std::string> RecordingCanvas::AllTexts() const {
   std::vector<std::string> r;
-  for (const DrawCall& c : calls) {
-    if (c.op == DrawCall::Op::Text) r.push_back(c.text);
-  }
+  for (const DrawCall* c : Of(DrawCall::Op::Text)) r.push_back(c->text);
   return r;
 }
 
