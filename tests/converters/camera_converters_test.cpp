@@ -113,7 +113,7 @@ class CameraFiles : public ::testing::Test {
 
 TEST_F(CameraFiles, PocketGpsGoldenWithHeaderBlankLineAndLastLineWithoutLineEnd) {
   dir.Write("list.csv", ReadWholeFile(ROVEX_SOURCE_DIR "/tests/converters/data/pocketgps.csv"));
-  EXPECT_EQ(Convert(true, "list.csv").Texts(), (std::vector<std::string>{"7 lines processed.\n\nConversion complete."}));
+  EXPECT_EQ(Convert(true, "list.csv").Texts().back(), "7 lines processed.\n\nConversion complete.");
   EXPECT_EQ(dir.Read("cams.txt"), ReadWholeFile(ROVEX_SOURCE_DIR "/tests/converters/data/pocketgps.expected"));
 }
 
@@ -194,7 +194,8 @@ TEST(CameraInterop, TomTomOv2MatchesItsGpxDecoding) {
     ASSERT_TRUE(std::regex_match(text, m, line)) << text;
     EXPECT_NEAR(std::stod(m[1]), std::stod((*it)[1]), 1e-5) << text;
     EXPECT_NEAR(std::stod(m[2]), std::stod((*it)[2]), 1e-5) << text;
-    std::string name = std::regex_replace(std::regex_replace((*it)[3].str(), std::regex(","), ";"), std::regex("&amp;"), "&");
+    std::string name = std::regex_replace((*it)[3].str(), std::regex(","), ";");
+    name = std::regex_replace(name, std::regex("&amp;"), "&");
     EXPECT_EQ(m[3], name);
     EXPECT_EQ(m[4], name);
   }

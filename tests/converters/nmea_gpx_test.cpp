@@ -125,7 +125,7 @@ class NmeaGpxFiles : public ::testing::Test {
 TEST_F(NmeaGpxFiles, TrackGolden) {
   // The elevation of the last GGA with one carries to every point after it.
   std::string log = WithChecksum("$GPGGA,120000,5130.0000,N,00100.0000,W,1,08,0.9,12.04,M,47.0,M,,") +
-                    Rmc(51.5, "120000", "") + WithChecksum("$GPGGA,120001,5130.0000,N,00100.0000,W,1,08,0.9,,M,47.0,M,,") +
+                    Rmc(51.5, "120000", "") + WithChecksum("$GPGGA,120001,,,,,1,08,0.9,,M,47.0,M,,") +
                     Rmc(51.6, "120100", "");
   ConverterResult r = Convert(log, GpxKind::Track);
   EXPECT_EQ(r.Texts(), (std::vector<std::string>{"The GPX output file has been created."}));
@@ -140,9 +140,10 @@ TEST_F(NmeaGpxFiles, TrackGolden) {
 TEST_F(NmeaGpxFiles, RouteGolden) {
   ASSERT_TRUE(Convert(Rmc(51.5) + Rmc(51.6), GpxKind::Route).ok);
   EXPECT_EQ(dir.Read("out.gpx"), GpxHeader() +
-                                     "<rte>\n  <name>New Route</name>\n<rtept lat=\"51.500000000\" lon=\"-1.000000000\">\n"
-                                     "<name>00001</name>\n</rtept>\n<rtept lat=\"51.600000000\" lon=\"-1.000000000\">\n"
-                                     "<name>00002</name>\n</rtept>\n</rte>\n</gpx>\n");
+                                     "<rte>\n  <name>New Route</name>\n"
+                                     "<rtept lat=\"51.500000000\" lon=\"-1.000000000\">\n<name>00001</name>\n</rtept>\n"
+                                     "<rtept lat=\"51.600000000\" lon=\"-1.000000000\">\n<name>00002</name>\n</rtept>\n"
+                                     "</rte>\n</gpx>\n");
 }
 
 TEST_F(NmeaGpxFiles, EmptyListLeavesTheOutputAndAMissingLogFails) {

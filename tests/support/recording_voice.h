@@ -47,7 +47,8 @@ class RecordingVoice final : public VoiceOutput {
   std::vector<std::string> FileNames(bool waitingOnly) const {
     std::lock_guard lock(m_mutex);
     std::vector<std::string> files;
-    for (std::size_t i = waitingOnly ? m_waitingFrom : 0; i < m_paths.size(); ++i) files.push_back(m_paths[i].substr(m_paths[i].rfind('/') + 1));
+    for (std::size_t i = waitingOnly ? m_waitingFrom : 0; i < m_paths.size(); ++i)
+      files.push_back(m_paths[i].substr(m_paths[i].rfind('/') + 1));
     return files;
   }
   mutable std::mutex m_mutex;
