@@ -173,7 +173,6 @@ TEST(AddNewLines, Markers) {
        "<trk>\n<name>a</name>\n<trkseg>\n<trkpt lat=\"1\"/>\n</trkpt>\n</trkseg>\n</trk>\n"},
       {"a marker cut off at the end is kept", "<wpt/></tr", "<wpt/>\n</tr"},
       {"a failed match that starts another", "<<trk>", "<<trk>\n"},
-      {"plain text", "abc", "abc"},
   };
   for (const Case& c : cases) EXPECT_EQ(AddNewLinesToText(c.in), c.out) << c.legend;
 }

@@ -76,12 +76,6 @@ TEST(RouteFile, TitleNameAndExclusions) {
   EXPECT_FALSE(RouteFromText("-1.5,51.5\n;\n").name.has_value());
 }
 
-TEST(RouteFile, SpokenTitleIsCutToSeventyNineCharacters) {
-  Route route = RouteFromText(";My ride\n;via the coast " + std::string(100, 'z') + "\n;more\n");
-  ASSERT_EQ(route.spokenTitle.size(), kRouteTitleLimit);
-  EXPECT_EQ(route.spokenTitle.substr(0, 29), "Route My ride\nvia the coast z");
-}
-
 class CurrentRouteTest : public ::testing::Test, public testing::RouteFixture {
  protected:
   RouteVoice voice{settings, &speech};

@@ -52,12 +52,6 @@ TEST_F(Follower, AnnouncesAtTheFarAndNearDistanceOfTheMode) {
   }
 }
 
-TEST_F(Follower, APointFirstNearestInsideTheNearDistanceIsSpokenOnce) {
-  follower.SetRouteMode(RouteMode::Town);
-  Route route = RouteFromText("-1.0,51.5,Bridge\n");
-  EXPECT_EQ(Drive(route, {120.5, 110.5, 90.5, 40.5}), std::vector<std::string>{"Bridge  110 metres"});
-}
-
 TEST_F(Follower, ANewNearestPointStartsAfresh) {
   follower.SetRouteMode(RouteMode::Town);
   // The second point lies 1 km beyond the first.
