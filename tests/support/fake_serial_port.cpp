@@ -10,71 +10,6 @@ void FakeSerialPort::Feed(const std::string& bytes) {
   m_changed.notify_all();
 }
 
-void FakeSerialPort::Note(const std::string& event) {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back(event);
-}
-
-std::vector<std::string> FakeSerialPort::Events() const {
-  std::lock_guard lock(m_mutex);
-  return m_events;
-}
-
-SerialLineSettings FakeSerialPort::Applied() const {
-  std::lock_guard lock(m_mutex);
-  return m_applied;
-}
-
-SerialTimeouts FakeSerialPort::Timeouts() const {
-  std::lock_guard lock(m_mutex);
-  return m_timeouts;
-}
-
-std::string FakeSerialPort::Written() const {
-  std::lock_guard lock(m_mutex);
-  return m_written;
-}
-
-bool FakeSerialPort::Closed() const {
-  std::lock_guard lock(m_mutex);
-  return m_closed;
-}
-
-bool FakeSerialPort::GetLineSettings(SerialLineSettings* settings) {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("get");
-  if (failGet) return false;
-  *settings = driver;
-  return true;
-}
-
-bool FakeSerialPort::SetLineSettings(const SerialLineSettings& settings) {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("set");
-  if (failSet) return false;
-  m_applied = settings;
-  return true;
-}
-
-bool FakeSerialPort::SetTimeouts(const SerialTimeouts& timeouts) {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("timeouts");
-  if (failTimeouts) return false;
-  m_timeouts = timeouts;
-  return true;
-}
-
-void FakeSerialPort::ClearErrors() {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("clear");
-}
-
-bool FakeSerialPort::SetBufferSizes(size_t inputBytes, size_t outputBytes) {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("buffers " + std::to_string(inputBytes) + " " + std::to_string(outputBytes));
-  return true;
-}
-
 SerialPort::ReadResult FakeSerialPort::ReadByte(uint8_t* byte) {
   std::unique_lock lock(m_mutex);
   if (m_closed) return ReadResult::Failed;
@@ -94,15 +29,8 @@ bool FakeSerialPort::Write(const char* data, size_t size) {
   return true;
 }
 
-bool FakeSerialPort::Reopen() {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("reopen");
-  return !m_closed;
-}
-
 bool FakeSerialPort::Close() {
-  std::lock_guard lock(m_mutex);
-  m_events.push_back("close");
+  auto lock = Step("close");
   m_closed = true;
   m_changed.notify_all();
   return !failClose;

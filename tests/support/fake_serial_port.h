@@ -31,25 +31,54 @@ class FakeSerialPort final : public SerialPort {
 
   // Record: "get", "set", "timeouts", "clear", "buffers", "close", "reopen", and
   // whatever Note adds (the waits of a test), in the order they happened.
-  void Note(const std::string& event);
-  std::vector<std::string> Events() const;
-  SerialLineSettings Applied() const;
-  SerialTimeouts Timeouts() const;
-  std::string Written() const;
-  bool Closed() const;
+  void Note(const std::string& event) { Step(event); }
+  std::vector<std::string> Events() const { return Locked(m_events); }
+  SerialLineSettings Applied() const { return Locked(m_applied); }
+  SerialTimeouts Timeouts() const { return Locked(m_timeouts); }
+  std::string Written() const { return Locked(m_written); }
+  bool Closed() const { return Locked(m_closed); }
 
   const std::string& DeviceName() const override { return m_device; }
-  bool GetLineSettings(SerialLineSettings* settings) override;
-  bool SetLineSettings(const SerialLineSettings& settings) override;
-  bool SetTimeouts(const SerialTimeouts& timeouts) override;
-  void ClearErrors() override;
-  bool SetBufferSizes(size_t inputBytes, size_t outputBytes) override;
+  bool GetLineSettings(SerialLineSettings* settings) override {
+    auto lock = Step("get");
+    if (!failGet) *settings = driver;
+    return !failGet;
+  }
+  bool SetLineSettings(const SerialLineSettings& settings) override {
+    auto lock = Step("set");
+    if (!failSet) m_applied = settings;
+    return !failSet;
+  }
+  bool SetTimeouts(const SerialTimeouts& timeouts) override {
+    auto lock = Step("timeouts");
+    if (!failTimeouts) m_timeouts = timeouts;
+    return !failTimeouts;
+  }
+  void ClearErrors() override { Step("clear"); }
+  bool SetBufferSizes(size_t in, size_t out) override {
+    Step("buffers " + std::to_string(in) + " " + std::to_string(out));
+    return true;
+  }
   ReadResult ReadByte(uint8_t* byte) override;
   bool Write(const char* data, size_t size) override;
-  bool Reopen() override;
+  bool Reopen() override {
+    auto lock = Step("reopen");
+    return !m_closed;
+  }
   bool Close() override;
 
  private:
+  // Records a step; the port stays locked while the returned lock lives.
+  std::unique_lock<std::mutex> Step(const std::string& event) {
+    std::unique_lock lock(m_mutex);
+    m_events.push_back(event);
+    return lock;
+  }
+  template <typename T>
+  T Locked(const T& value) const {
+    std::lock_guard lock(m_mutex);
+    return value;
+  }
   std::string m_device;
   mutable std::mutex m_mutex;
   std::condition_variable m_changed;

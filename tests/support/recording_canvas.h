@@ -42,8 +42,6 @@ class RecordingCanvas final : public Canvas {
   std::vector<const DrawCall*> Of(DrawCall::Op op) const;
   // The text calls whose text is exactly this, in order.
   std::vector<const DrawCall*> TextsEqual(const std::string& text) const;
-  // The first text call that begins with the prefix, or null.
-  const DrawCall* TextStartingWith(const std::string& prefix) const;
   // Every text drawn, in order.
   std::vector<std::string> AllTexts() const;
   void Clear() { calls.clear(); }
@@ -56,27 +54,41 @@ class RecordingCanvas final : public Canvas {
   void SetTextColour(Rgb colour) override { m_textColour = colour; }
   void SetBackgroundColour(Rgb colour) override { m_backgroundColour = colour; }
   void SetBackgroundMode(BackgroundMode mode) override { m_backgroundMode = mode; }
-  void MoveTo(int x, int y) override;
-  void LineTo(int x, int y) override;
-  void Polyline(const std::vector<CanvasPoint>& points) override;
-  void Rectangle(int left, int top, int right, int bottom) override;
-  void Ellipse(int left, int top, int right, int bottom) override;
-  void Polygon(const std::vector<CanvasPoint>& points) override;
-  void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
-  void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) override;
-  void SetPixel(int x, int y, Rgb colour) override;
+  void MoveTo(int x, int y) override { m_x = x, m_y = y; }
+  void LineTo(int x, int y) override {
+    Add(DrawCall::Op::Line, {m_x, m_y, x, y});
+    MoveTo(x, y);
+  }
+  void Polyline(const std::vector<CanvasPoint>& points) override { Add(DrawCall::Op::Polyline, {}).points = points; }
+  void Rectangle(int l, int t, int r, int b) override { Add(DrawCall::Op::Rectangle, {l, t, r, b}); }
+  void Ellipse(int l, int t, int r, int b) override { Add(DrawCall::Op::Ellipse, {l, t, r, b}); }
+  void Polygon(const std::vector<CanvasPoint>& points) override { Add(DrawCall::Op::Polygon, {}).points = points; }
+  void FillRect(int l, int t, int r, int b, Rgb colour) override {
+    Add(DrawCall::Op::FillRect, {l, t, r, b}).colour = colour;
+  }
+  void Arc(int l, int t, int r, int b, int xStart, int yStart, int xEnd, int yEnd) override {
+    Add(DrawCall::Op::Arc, {l, t, r, b, xStart, yStart, xEnd, yEnd});
+  }
+  void SetPixel(int x, int y, Rgb colour) override { Add(DrawCall::Op::Pixel, {x, y}).colour = colour; }
   Rgb GetPixel(int, int) const override { return kBlack; }
-  void FloodFill(int x, int y, Rgb colour, FloodFillMode mode) override;
-  void TextOut(int x, int y, const std::string& text) override;
+  void FloodFill(int x, int y, Rgb colour, FloodFillMode mode) override {
+    Add(DrawCall::Op::FloodFill, {x, y, mode == FloodFillMode::Border ? 0 : 1}).colour = colour;
+  }
+  void TextOut(int x, int y, const std::string& text) override { Add(DrawCall::Op::Text, {x, y}).text = text; }
   // Half the font height per character, the font height tall.
   TextExtent MeasureText(const std::string& text) override;
-  void DrawImage(const CanvasImage& image, int x, int y) override;
-  void DrawImageScaled(const CanvasImage& image, int left, int top, int width, int height) override;
-  std::unique_ptr<Canvas> CreateSurface(int width, int height) override;
+  void DrawImage(const CanvasImage& image, int x, int y) override { Add(DrawCall::Op::Image, {x, y}).image = &image; }
+  void DrawImageScaled(const CanvasImage& image, int left, int top, int width, int height) override {
+    Add(DrawCall::Op::ImageScaled, {left, top, width, height}).image = &image;
+  }
+  std::unique_ptr<Canvas> CreateSurface(int width, int height) override {
+    return std::make_unique<RecordingCanvas>(width, height);
+  }
   void CopyFrom(const Canvas& surface, int x, int y) override;
 
  private:
-  DrawCall Make(DrawCall::Op op, std::vector<int> args) const;
+  // Records a call made in the current state; the caller fills in the rest.
+  DrawCall& Add(DrawCall::Op op, std::vector<int> args);
 
   int m_width;
   int m_height;

@@ -13,10 +13,18 @@ namespace rovex::testing {
 
 class RecordingSpeech final : public SpeechOutput {
  public:
-  void Speak(std::string_view text) override;
-
-  std::vector<std::string> Texts() const;
-  void Clear();
+  void Speak(std::string_view text) override {
+    std::lock_guard lock(m_mutex);
+    m_texts.emplace_back(text);
+  }
+  std::vector<std::string> Texts() const {
+    std::lock_guard lock(m_mutex);
+    return m_texts;
+  }
+  void Clear() {
+    std::lock_guard lock(m_mutex);
+    m_texts.clear();
+  }
 
  private:
   mutable std::mutex m_mutex;

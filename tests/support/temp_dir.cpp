@@ -4,7 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace rovex::testing {
@@ -21,15 +21,12 @@ TempDir::~TempDir() {
 }
 
 void TempDir::Write(const std::string& name, const std::string& content) const {
-  std::ofstream f(File(name), std::ios::binary);
-  f << content;
+  std::ofstream(File(name), std::ios::binary) << content;
 }
 
 std::string TempDir::Read(const std::string& name) const {
   std::ifstream f(File(name), std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
+  return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 std::string SharedDataDir() {
