@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "settings/settings_reset.h"
 #include "support/fake_canvas_factory.h"
+#include "support/nmea_checksum.h"
 #include "support/fake_clipboard.h"
 #include "support/fake_clock.h"
 #include "support/fake_prompt.h"
@@ -62,13 +63,7 @@ struct SystemFixture {
 inline CameraSteps& CamerasOf(RovexSystem& system) { return system.Get<CameraFeature>().Steps(); }
 
 // NMEA with a correct checksum.
-inline std::string Sentence(const std::string& body) {
-  unsigned x = 0;
-  for (char c : body) x ^= static_cast<unsigned char>(c);
-  char sum[4];
-  std::snprintf(sum, sizeof sum, "%02X", x);
-  return "$" + body + "*" + sum;
-}
+inline std::string Sentence(const std::string& body) { return WithChecksum(body); }
 
 // A GGA at 51.384222,-1.337132 (the test position of "Do a ondraw") at 12:00:SS.
 inline std::string GgaHere(int second = 0) {
