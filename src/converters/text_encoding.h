@@ -4,16 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_encoding.h"
+
 // Text that converters copy from their inputs into files the program reads
 // again. Inputs come in UTF-8 or in Latin-1 (old camera lists, TomTom names);
 // everything written is UTF-8.
 
 namespace rovex::converters {
 
-bool IsValidUtf8(std::string_view text);
-
-// The text unchanged when it is valid UTF-8, else read as Latin-1 and encoded.
-std::string ToUtf8(std::string_view text);
+// One reading of UTF-8 and Latin-1 for the whole program.
+using rovex::IsValidUtf8;
+using rovex::ToUtf8;
 
 // At most width bytes of text; when the text is valid UTF-8 the cut never
 // splits a character.
