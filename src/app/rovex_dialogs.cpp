@@ -27,6 +27,7 @@
 #include "app/route_options_dialog.h"
 #include "app/route_picker_dialog.h"
 #include "app/route_speech_dialog.h"
+#include "app/screen_refresh_dialog.h"
 #include "app/send_log_window.h"
 #include "app/shutdown_options_dialog.h"
 #include "app/shutdown_window.h"
@@ -80,6 +81,7 @@ DialogTable RovexDialogs(const Services& services) {
   table.AddWindow<trackeditor::TrackAddModel, CDialogTrackAdd>();
   table.AddWindow<trackeditor::TrackDisplayModel, CDialogTrackDisplay>();
   table.AddWindow<trackeditor::TrackSelectModel, CDialog_TrackSelect>();
+  table.AddWindow<trackeditor::ScreenRefreshModel, CDlgScreenRefresh>();
   table.AddWindow<RouteSpeechOptionsModel, CDlg_Route_MSAgent>();
   table.AddWindow<PoiSelectModel, CDlgPoiSelect>();
   table.AddWindow<PoiListTable, CDlgPOIList>();

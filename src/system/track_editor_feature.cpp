@@ -1,12 +1,15 @@
 #include "system/track_editor_feature.h"
 
+#include "nmea/c_number.h"
 #include "platform/canvas.h"
+#include "settings/registry_settings.h"
 #include "platform/user_prompt.h"
 #include "system/accelerator_table.h"
 #include "system/command_ids.h"
 #include "system/system_context.h"
 #include "system/view_host.h"
 #include "system/view_mode.h"
+#include "trackeditor/screen_refresh_model.h"
 #include "trackeditor/track_add_model.h"
 #include "trackeditor/track_desc_model.h"
 #include "trackeditor/track_display_model.h"
@@ -15,9 +18,27 @@
 namespace rovex {
 
 TrackEditorFeature::TrackEditorFeature(SystemContext& context)
-    : m_context(context), m_session(context.GetServices().prompt, *this, [this] { Redraw(); }) {}
+    : m_context(context), m_session(context.GetServices().prompt, *this, [this] { Redraw(); }) {
+  ReadRefreshRate();
+}
 
-void TrackEditorFeature::Redraw() { m_context.Host().Invalidate(); }
+void TrackEditorFeature::Redraw() {
+  m_refreshSkip = 0;
+  m_context.Host().Invalidate();
+}
+
+// The rate is the port's speed value, loaded with the port settings.
+void TrackEditorFeature::ReadRefreshRate() {
+  if (auto speed = m_context.Registry().TryReadText("Speed")) m_refreshRate = static_cast<uint32_t>(CAtoi(speed->c_str()));
+}
+
+void TrackEditorFeature::OnGpsStart() { ReadRefreshRate(); }
+
+void TrackEditorFeature::RefreshRate() {
+  trackeditor::ScreenRefreshModel model(m_refreshRate);
+  if (m_context.Host().Run(model)) m_refreshRate = model.Ok();
+  Redraw();
+}
 
 bool TrackEditorFeature::Show(trackeditor::TrackDescModel& model) { return m_context.Host().Run(model); }
 bool TrackEditorFeature::Show(trackeditor::TrackAddModel& model) { return m_context.Host().Run(model); }
@@ -43,6 +64,7 @@ void TrackEditorFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kTracksEdit, [&s] { s.EditTrack(); });
   commands.Register(kTracksSaveEdited, [&s] { s.SaveEditedTrack(); });
   commands.Register(kTracksCloseEdited, [&s] { s.CloseEditedTrackCommand(); });
+  commands.Register(kTracksRefreshRate, [this] { RefreshRate(); });
   ShellFlags& flags = m_context.View().flags;
   commands.Register(kTracksShowLocation, [this, &flags] { Toggle(flags.showLocation); },
                     [&flags] { return flags.showLocation; });
@@ -108,6 +130,14 @@ bool TrackEditorFeature::OnMouse(const MouseEvent& e) {
 
 bool TrackEditorFeature::DrawMode(int mode, Canvas& canvas, const DrawState& state) {
   if (mode != kTrackEditorMode) return false;
+  // While the car is shown, fast input would redraw at every sentence: frames are skipped by the rate.
+  if (state.view.flags.showLocation) {
+    if (m_refreshSkip > 0) {
+      --m_refreshSkip;
+      return true;
+    }
+    m_refreshSkip = trackeditor::SkippedPaints(m_refreshRate);
+  }
   track_editor_view::EditorFrame frame;
   frame.map = m_session.Map();
   frame.edited = m_session.Edited();

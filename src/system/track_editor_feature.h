@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "system/feature.h"
@@ -25,6 +26,7 @@ class TrackEditorFeature final : public Feature, private trackeditor::TrackEdito
   bool OnKeyDown(int key) override;
   bool OnMouse(const MouseEvent& event) override;
   bool DrawMode(int mode, Canvas& canvas, const DrawState& state) override;
+  void OnGpsStart() override;
   void OnExit() override;
 
  private:
@@ -34,10 +36,14 @@ class TrackEditorFeature final : public Feature, private trackeditor::TrackEdito
   bool Show(trackeditor::TrackSelectModel& model) override;
   void Toggle(bool& flag);
   void Redraw();
+  void RefreshRate();
+  void ReadRefreshRate();
 
   SystemContext& m_context;
   trackeditor::TrackEditorSession m_session;
   track_editor_view::TrackEditorPainter m_painter;
+  uint32_t m_refreshRate = 0;
+  uint32_t m_refreshSkip = 0;
 };
 
 }  // namespace rovex

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/screen_refresh_dialog.h"
 #include "app/track_add_dialog.h"
 #include "app/track_desc_dialog.h"
 #include "app/track_display_dialog.h"
@@ -101,6 +102,19 @@ TEST_F(TrackDialogs, SelectTrackToEdit) {
   model.Ok();
   EXPECT_EQ(*edited.sourcePath, dir.File("drive.txt"));
   EXPECT_EQ(edited.points.size(), 2u);
+}
+
+TEST_F(TrackDialogs, RefreshRate) {
+  ScreenRefreshModel model(4800);
+  CDlgScreenRefresh dlg(model);
+  dlg.show();
+  EXPECT_EQ(dlg.windowTitle(), "Show Position Screen Refresh Rate");
+  EXPECT_EQ(dlg.Rate()->text(), "4800");
+  dlg.Rate()->setText("19200");
+  testing::SaveShot(dlg, "dialog_track_refresh_rate");
+  QTest::keyClick(dlg.Rate(), Qt::Key_Return);
+  ASSERT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_EQ(model.Ok(), 19200u);
 }
 
 }  // namespace

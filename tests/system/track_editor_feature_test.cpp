@@ -9,6 +9,7 @@
 #include "system/command_ids.h"
 #include "system/track_editor_feature.h"
 #include "system_fixture.h"
+#include "trackeditor/screen_refresh_model.h"
 #include "trackeditor/track_select_model.h"
 
 namespace rovex {
@@ -96,6 +97,32 @@ TEST(TrackEditorFeature, EditTrackAndMoveTheMarkersWithTheMouse) {
   EXPECT_NEAR(view.endMarker.latitude, 51 + 23.0 / 60, 1e-12) << "index 1 is the first point";
   system.OnMouse(MouseEvent{MouseAction::LeftDown, 380, 120, 0, 800, 600});
   EXPECT_EQ(f.prompt.Texts().back(), "Top button bar x 380, y 120");
+}
+
+TEST(TrackEditorFeature, FastInputSkipsFramesWhileTheCarIsShown) {
+  EditorFixture f;
+  RovexSystem& system = f.Start();
+  f.host.onOther = [](const DialogRequest& r) {
+    auto* m = r.Get<trackeditor::ScreenRefreshModel>();
+    if (!m) return false;
+    EXPECT_EQ(m->text, "4800") << "the port's speed";
+    m->text = "19200";
+    return true;
+  };
+  system.RunCommand(cmd::kTracksRefreshRate);
+  system.SwitchToMode(kTrackEditorMode);
+  auto frames = [&](int sentences) {
+    int drawn = 0;
+    for (int i = 0; i < sentences; ++i) {
+      f.canvas.Clear();
+      f.Draw("GPGGA,120000.00,5123.3000,N,00120.3000,W,1,09,0.9,94.9,M,47.0,M,,");
+      drawn += f.canvas.TextStartingWith("Lat. ") != nullptr;
+    }
+    return drawn;
+  };
+  EXPECT_EQ(frames(9), 9) << "every sentence draws while the car is not shown";
+  system.RunCommand(cmd::kTracksShowLocation);
+  EXPECT_EQ(frames(9), 3) << "19200 / 9600: two paints skipped after each frame";
 }
 
 }  // namespace

@@ -174,3 +174,29 @@ TEST(EditorView, RightDragMovesTheMapWithTheMouse) {
 
 }  // namespace
 }  // namespace rovex::trackeditor
+
+#include "trackeditor/screen_refresh_model.h"
+
+namespace rovex::trackeditor {
+namespace {
+
+TEST(ScreenRefresh, TypedRateAtLeast300) {
+  struct Case {
+    const char* typed;
+    uint32_t rate;
+  };
+  const Case cases[] = {{"19200", 19200}, {"100", 300}, {"0", 4800}, {"-5", 4800}, {"fast", 4800}, {"", 4800},
+                        {"99999999999", 4800}};
+  for (const Case& c : cases) {
+    ScreenRefreshModel model(4800);
+    EXPECT_EQ(model.text, "4800");
+    model.text = c.typed;
+    EXPECT_EQ(model.Ok(), c.rate) << c.typed;
+  }
+  EXPECT_EQ(ScreenRefreshModel(0).Ok(), 300u) << "a rate never set is raised too";
+  EXPECT_EQ(SkippedPaints(4800), 0u);
+  EXPECT_EQ(SkippedPaints(38400), 4u);
+}
+
+}  // namespace
+}  // namespace rovex::trackeditor
