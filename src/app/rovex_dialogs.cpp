@@ -27,11 +27,16 @@
 #include "app/route_options_dialog.h"
 #include "app/route_picker_dialog.h"
 #include "app/route_speech_dialog.h"
+#include "app/screen_refresh_dialog.h"
 #include "app/send_log_window.h"
 #include "app/shutdown_options_dialog.h"
 #include "app/shutdown_window.h"
 #include "app/start_time_dialog.h"
 #include "app/trail_file_dialog.h"
+#include "app/track_add_dialog.h"
+#include "app/track_desc_dialog.h"
+#include "app/track_display_dialog.h"
+#include "app/track_select_dialog.h"
 #include "cameras/camera_table.h"
 #include "cameras/passed_camera_list.h"
 #include "converters/add_new_line_dialog.h"
@@ -72,6 +77,11 @@ DialogTable RovexDialogs(const Services& services) {
   table.AddWindow<RouteOptionsModel::Values, CDLG_ROUTE_OPTIONS>();
   table.AddWindow<LoadTrailDialogModel, CDLG_LOADGPXTRAIL>();
   table.AddWindow<TrailFileDialogModel, CDlgTrailFile>();
+  table.AddWindow<trackeditor::TrackDescModel, CDialogTrackDesc>();
+  table.AddWindow<trackeditor::TrackAddModel, CDialogTrackAdd>();
+  table.AddWindow<trackeditor::TrackDisplayModel, CDialogTrackDisplay>();
+  table.AddWindow<trackeditor::TrackSelectModel, CDialog_TrackSelect>();
+  table.AddWindow<trackeditor::ScreenRefreshModel, CDlgScreenRefresh>();
   table.AddWindow<RouteSpeechOptionsModel, CDlg_Route_MSAgent>();
   table.AddWindow<PoiSelectModel, CDlgPoiSelect>();
   table.AddWindow<PoiListTable, CDlgPOIList>();

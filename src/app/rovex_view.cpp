@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "app/main_frame.h"
 #include "app/qt_key_press.h"
@@ -104,6 +107,51 @@ void CROVEXView::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+namespace {
+
+// Left and right buttons only; others are not the view's.
+std::optional<MouseAction> ActionFor(Qt::MouseButton button, MouseAction left, MouseAction right) {
+  if (button == Qt::LeftButton) return left;
+  if (button == Qt::RightButton) return right;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void CROVEXView::mousePressEvent(QMouseEvent* event) {
+  if (auto a = ActionFor(event->button(), MouseAction::LeftDown, MouseAction::RightDown); a && m_system) {
+    const QPoint p = event->position().toPoint();
+    m_system->OnMouse(MouseEvent{*a, p.x(), p.y(), 0, width(), height()});
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void CROVEXView::mouseReleaseEvent(QMouseEvent* event) {
+  if (auto a = ActionFor(event->button(), MouseAction::LeftUp, MouseAction::RightUp); a && m_system) {
+    const QPoint p = event->position().toPoint();
+    m_system->OnMouse(MouseEvent{*a, p.x(), p.y(), 0, width(), height()});
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void CROVEXView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (auto a = ActionFor(event->button(), MouseAction::LeftDoubleClick, MouseAction::RightDoubleClick); a && m_system) {
+    const QPoint p = event->position().toPoint();
+    m_system->OnMouse(MouseEvent{*a, p.x(), p.y(), 0, width(), height()});
+  }
+  QWidget::mouseDoubleClickEvent(event);
+}
+
+void CROVEXView::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y();
+  const QPoint p = event->position().toPoint();
+  if (delta != 0 && m_system && m_system->OnMouse(MouseEvent{MouseAction::Wheel, p.x(), p.y(), delta, width(), height()})) {
+    event->accept();
+    return;
+  }
+  QWidget::wheelEvent(event);
 }
 
 }  // namespace rovex

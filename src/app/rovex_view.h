@@ -51,6 +51,11 @@ class CROVEXView final : public QWidget, public ViewHost {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Mouse messages go to the running system (the track editor's buttons, markers, drag and wheel).
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -12,6 +12,7 @@
 #include "system/command_ids.h"
 #include "system/route_feature.h"
 #include "system/trail_feature.h"
+#include "system/track_editor_feature.h"
 #include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
@@ -75,6 +76,8 @@ std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>&
       if (!value(&o.route) || o.route.empty()) return fail("--route needs a route file");
     } else if (a == "--trail") {
       if (!value(&o.trail) || o.trail.empty()) return fail("--trail needs a trail file");
+    } else if (a == "--trackmap") {
+      if (!value(&o.trackMap) || o.trackMap.empty()) return fail("--trackmap needs a track editor map file");
     } else if (a == "--ondraw") {
       o.ondraw = true;
     } else {
@@ -117,6 +120,10 @@ int RunSnapshot(const SnapshotOptions& options) {
   }
   if (!options.trail.empty() && !system.Get<TrailFeature>().LoadFile(options.trail)) {
     std::fprintf(stderr, "rovex: cannot read the trail %s\n", options.trail.c_str());
+    return 1;
+  }
+  if (!options.trackMap.empty() && !system.Get<TrackEditorFeature>().Session().OpenFile(options.trackMap, true)) {
+    std::fprintf(stderr, "rovex: cannot read the track editor map %s\n", options.trackMap.c_str());
     return 1;
   }
   if (options.mode != 0) system.SwitchToMode(options.mode);

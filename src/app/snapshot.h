@@ -21,6 +21,7 @@ struct SnapshotOptions {
   bool ondraw = false;     // run "Do a ondraw" first
   std::string route;       // route file to load, empty for the one loaded at start-up
   std::string trail;       // trail file to load, empty for the one loaded at start-up
+  std::string trackMap;    // track editor map to open with all its tracks, the view fitted to them
 };
 
 // True when the arguments ask for a snapshot.
@@ -30,7 +31,7 @@ bool WantsSnapshot(const std::vector<std::string>& args);
 std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>& args, std::string* error);
 
 inline constexpr const char* kSnapshotUsage =
-    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--route FILE] [--trail FILE] [--replay LOG [--lines K]] "
+    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--route FILE] [--trail FILE] [--trackmap MAP] [--replay LOG [--lines K]] "
     "[--size WxH]";
 
 // Needs a QApplication. Returns the process exit code.

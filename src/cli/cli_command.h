@@ -36,6 +36,8 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& args, CliContext& ctx);
 int CmdFollow(const std::vector<std::string>& args, CliContext& ctx);
 int CmdTrail(const std::vector<std::string>& args, CliContext& ctx);
+int CmdTrackmap(const std::vector<std::string>& args, CliContext& ctx);
+int CmdTrack(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRecord(const std::vector<std::string>& args, CliContext& ctx);
 int CmdPoi(const std::vector<std::string>& args, CliContext& ctx);

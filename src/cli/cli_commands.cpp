@@ -22,6 +22,8 @@ const std::vector<CliCommand>& Commands() {
       {"poi", "poi --lat A --lon B [--radius M] [--files F,F,...]", CmdPoi},
       {"startup", "startup --at HH:MM", CmdStartup},
       {"trail", "trail FILE", CmdTrail},
+      {"trackmap", "trackmap show MAP | trackmap save MAP OUT", CmdTrackmap},
+      {"track", "track points LOG | track trim LOG FROM TO OUT", CmdTrack},
   };
   return commands;
 }

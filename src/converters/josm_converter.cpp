@@ -11,6 +11,7 @@
 #include "converters/text_encoding.h"
 #include "nmea/c_number.h"
 #include "platform/atomic_file.h"
+#include "trackeditor/map_file.h"
 
 namespace rovex::converters {
 
@@ -27,11 +28,12 @@ class Sections final : public GpxPointsHandler {
   Sections(const std::string& base, ConverterResult& result) : m_base(base), m_result(result) {}
 
   bool Begin() {
-    char entry[64];
-    std::snprintf(entry, sizeof entry, "TrkDesc:Track%.6lu\n", m_section);
-    m_entries += entry;
+    char description[32];
+    std::snprintf(description, sizeof description, "Track%.6lu", m_section);
     std::string path = JosmSectionFileName(m_base, m_section);
-    m_entries += "TrkPath:" + path + "\n";
+    trackeditor::TrackEntry& entry = m_map.TracksMem.emplace_back();
+    entry.description = description;
+    entry.path = path;
     if (!m_out.Open(path, OutputFile::Mode::Replace)) {
       Fail("Error can't open destination file\n" + path);
       return false;
@@ -72,7 +74,7 @@ class Sections final : public GpxPointsHandler {
   }
 
   bool Failed() const { return m_failed; }
-  const std::string& Entries() const { return m_entries; }
+  trackeditor::TrackEditor& Map() { return m_map; }
   unsigned long Points() const { return m_points; }
 
  private:
@@ -85,7 +87,7 @@ class Sections final : public GpxPointsHandler {
   std::string m_base;
   ConverterResult& m_result;
   OutputFile m_out;
-  std::string m_entries;
+  trackeditor::TrackEditor m_map;
   unsigned long m_section = 1;
   uint64_t m_time = kFirstPointMilliseconds;  // runs on across sections
   unsigned long m_points = 0;
@@ -150,11 +152,14 @@ ConverterResult ConvertJosmToMapProject(const JosmOptions& options) {
   // the file ends there.
   if (!sections.End()) return result;
 
-  std::string map = ";ROVEX Track Editor\n";
-  map += "MapDesc:JOSM Convert: " + FieldText(ToUtf8(CutText(options.source, kMapDescSourceChars))) + "\n";
-  map += "zoom:1\n";
-  map += sections.Entries();
-  std::string error;
+  trackeditor::TrackEditor& project = sections.Map();
+  project.description = "JOSM Convert: " + FieldText(ToUtf8(CutText(options.source, kMapDescSourceChars)));
+  project.zoom = 1;
+  std::string map, error;
+  if (!trackeditor::FormatMapText(project, &map, &error)) {
+    result.Error(error);
+    return result;
+  }
   if (!WriteFileAtomically(mapFile, map, &error)) {
     result.Error("Error can't open the tracks map file.\n" + mapFile);
     return result;

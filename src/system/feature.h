@@ -44,6 +44,18 @@ struct ModeSwitch {
   SwitchKind kind;
 };
 
+// A mouse message in the view, in client coordinates of a client of width x height.
+enum class MouseAction { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, Wheel };
+
+struct MouseEvent {
+  MouseAction action = MouseAction::LeftDown;
+  int x = 0;
+  int y = 0;
+  int wheelDelta = 0;  // Wheel: positive forward
+  int width = 0;
+  int height = 0;
+};
+
 // Which values a dialog or a reset may have changed; features re-read theirs.
 enum class SettingsChange { Speed, TimeZone, Tracking, MapScale, Colours, Specs, All };
 
@@ -54,6 +66,8 @@ class Feature {
   virtual void RegisterCommands(CommandRegistry&) {}
   // A key pressed in the view (its virtual-key code) before the accelerators see it; true when used.
   virtual bool OnKeyDown(int /*key*/) { return false; }
+  // A mouse message in the view; true when used.
+  virtual bool OnMouse(const MouseEvent&) { return false; }
   // A message posted to the view that the root does not handle itself; true when used.
   virtual bool OnPostedMessage(uint32_t /*message*/, uintptr_t /*wParam*/, intptr_t /*lParam*/) { return false; }
 

@@ -18,6 +18,7 @@
 #include "system/route_feature.h"
 #include "system/start_options_feature.h"
 #include "system/trail_feature.h"
+#include "system/track_editor_feature.h"
 
 namespace rovex {
 namespace {
@@ -76,6 +77,7 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   // the trail after the night colours, turning its dials by the compass's heading.
   ReplayView& replayView = *this;
   m_gpsFeature = &Add<GpsFeature>(replayView, *m_ui);
+  Add<TrackEditorFeature>();  // its map is offered for saving first at exit
   Add<RouteFeature>();
   Add<DisplayFeature>();
   Add<PoiFeature>();  // the POI list is rebuilt before the cameras
@@ -161,6 +163,13 @@ std::optional<bool> RovexSystem::IsChecked(int id) const {
 bool RovexSystem::OnKeyDown(int key) {
   for (auto& f : m_features) {
     if (f->OnKeyDown(key)) return true;
+  }
+  return false;
+}
+
+bool RovexSystem::OnMouse(const MouseEvent& event) {
+  for (auto& f : m_features) {
+    if (f->OnMouse(event)) return true;
   }
   return false;
 }

@@ -79,6 +79,8 @@ class RovexSystem final : public SystemContext,
   std::optional<bool> IsChecked(int id) const;
   // A key pressed in the view; true when a feature used it (the accelerators see the rest).
   bool OnKeyDown(int key);
+  // A mouse message in the view; true when a feature used it.
+  bool OnMouse(const MouseEvent& event);
 
   // Enters a mode the way its own command does from the Camera view.
   void SwitchToMode(int mode);
