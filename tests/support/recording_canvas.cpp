@@ -24,6 +24,13 @@ std::vector<const DrawCall*> RecordingCanvas::TextsEqual(const std::string& text
   return r;
 }
 
+const DrawCall* RecordingCanvas::TextStartingWith(const std::string& prefix) const {
+  const DrawCall* found = nullptr;
+  for (const DrawCall* c : Of(DrawCall::Op::Text))
+    if (c->text.rfind(prefix, 0) == 0) found = c;
+  return found;
+}
+
 std::vector<std::string> RecordingCanvas::AllTexts() const {
   std::vector<std::string> r;
   for (const DrawCall* c : Of(DrawCall::Op::Text)) r.push_back(c->text);

@@ -42,6 +42,8 @@ class RecordingCanvas final : public Canvas {
   std::vector<const DrawCall*> Of(DrawCall::Op op) const;
   // The text calls whose text is exactly this, in order.
   std::vector<const DrawCall*> TextsEqual(const std::string& text) const;
+  // The last text drawn that starts with prefix, or null.
+  const DrawCall* TextStartingWith(const std::string& prefix) const;
   // Every text drawn, in order.
   std::vector<std::string> AllTexts() const;
   void Clear() { calls.clear(); }

@@ -134,12 +134,8 @@ TEST(TrailFeature, TrailViewFollowsAndAnnouncesTheRoute) {
   f.Draw(kAtNewbury);
   ASSERT_EQ(f.speech.Texts().size(), 1u);
   EXPECT_EQ(f.speech.Texts()[0].rfind("Bridge Turn left ", 0), 0u) << f.speech.Texts()[0];
-  const testing::DrawCall* nearest = nullptr;
-  for (const testing::DrawCall* t : f.canvas.Of(testing::DrawCall::Op::Text)) {
-    if (t->text.rfind("1 - ", 0) == 0) nearest = t;
-  }
-  ASSERT_NE(nearest, nullptr);
-  EXPECT_EQ(nearest->args, (std::vector<int>{4, 126}));
+  ASSERT_NE(f.canvas.TextStartingWith("1 - "), nullptr);
+  EXPECT_EQ(f.canvas.TextStartingWith("1 - ")->args, (std::vector<int>{4, 126}));
 }
 
 }  // namespace
