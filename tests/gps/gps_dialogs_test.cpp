@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,14 +55,14 @@ TEST_F(ComSettings, AStoredPortThatIsNotPluggedInStaysChoosable) {
   Store("Port", "/dev/serial/by-id/usb-gps");
   CComSettingsDlg dlg(store, &ports);
   dlg.OnInitDialog();
-  EXPECT_EQ(dlg.m_portItems, (std::vector<std::string>{"Com1", "/dev/serial/by-id/usb-gps"}));
+  EXPECT_EQ(dlg.m_portItems, (std::vector<std::string>{"Com1", "gpsd", "/dev/serial/by-id/usb-gps"}));
   EXPECT_EQ(dlg.m_port, "/dev/serial/by-id/usb-gps");
 }
 
 TEST_F(ComSettings, NoSettingsLeaveEveryFieldEmptyAndNoEnumerationKeepsTheTemplate) {
   CComSettingsDlg dlg(store, &ports);  // ports.present is empty: the system could not be asked
   dlg.OnInitDialog();
-  EXPECT_EQ(dlg.m_portItems.size(), 18u);
+  EXPECT_EQ(dlg.m_portItems.size(), 19u) << "Com1..Com18, then gpsd";
   for (const std::string* f : {&dlg.m_port, &dlg.m_speed, &dlg.m_parity, &dlg.m_dataBits, &dlg.m_stopBits}) {
     EXPECT_EQ(*f, "");
   }
@@ -78,11 +80,40 @@ TEST_F(ComSettings, OkWritesTheFiveTextsAsTheyStandInOrder) {
   std::vector<std::pair<std::string, SettingValue>> expected = {
       {"Port", SettingValue::Text("ttyACM0")},  {"Speed", SettingValue::Text("4801")},
       {"Parity", SettingValue::Text("MARK")},   {"StopBits", SettingValue::Text("1.5")},
-      {"DataBits", SettingValue::Text("16")},
+      {"DataBits", SettingValue::Text("16")},   {"AnyTalker", SettingValue::Number(0)},
   };
   EXPECT_EQ(store.Values(kRovexKey), expected);
   store.SetWritesFail(true);
   EXPECT_FALSE(dlg.OnOK());
+}
+
+TEST_F(ComSettings, AnyTalkerIsOnOnlyWhenStoredAsOneAndOkStoresTheTick) {
+  struct Case {
+    std::optional<SettingValue> stored;
+    bool shown;
+  } cases[] = {{std::nullopt, false}, {SettingValue::Number(1), true}, {SettingValue::Number(2), false},
+               {SettingValue::Text("1"), false}};
+  for (const Case& c : cases) {
+    MemorySettingsStore fresh;
+    if (c.stored) fresh.Write(kRovexKey, CComSettingsDlg::kAnyTalkerSetting, *c.stored);
+    CComSettingsDlg dlg(fresh, nullptr);
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.m_anyTalker, c.shown);
+    dlg.m_anyTalker = !c.shown;
+    dlg.OnOK();
+    EXPECT_EQ(CComSettingsDlg::StoredAnyTalker(fresh), !c.shown);
+  }
+}
+
+TEST_F(ComSettings, AStoredNetworkSourceIsOfferedOnceAndShown) {
+  for (const char* port : {"gpsd", "tcp://192.168.1.5:10110"}) {
+    MemorySettingsStore fresh;
+    fresh.Write(kRovexKey, "Port", SettingValue::Text(port));
+    CComSettingsDlg dlg(fresh, nullptr);
+    dlg.OnInitDialog();
+    EXPECT_EQ(std::count(dlg.m_portItems.begin(), dlg.m_portItems.end(), std::string(port)), 1) << port;
+    EXPECT_EQ(dlg.m_port, port);
+  }
 }
 
 TEST(DlgReplay, FileNameAndDelayAsTyped) {
