@@ -2,6 +2,7 @@
 
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -140,6 +141,13 @@ bool NetworkNmeaPort::Connect() {
     SetProblem(m_name + ": " + why);
     return false;
   }
+  // A peer that vanished without closing (a phone out of Wi-Fi range) is
+  // found within about half a minute, and then counts as lost.
+  int on = 1, idle = 10, interval = 5, probes = 3;
+  setsockopt(m_socket, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+  setsockopt(m_socket, IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
+  setsockopt(m_socket, IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
+  setsockopt(m_socket, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
   if (m_address.kind == NetworkSourceAddress::Kind::Gpsd &&
       !SendAll(kGpsdWatch, sizeof kGpsdWatch - 1)) {
     Disconnect(m_name + ": gpsd did not take the request for NMEA");

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -102,17 +101,6 @@ TEST_F(ComSettings, AnyTalkerIsOnOnlyWhenStoredAsOneAndOkStoresTheTick) {
     dlg.m_anyTalker = !c.shown;
     dlg.OnOK();
     EXPECT_EQ(CComSettingsDlg::StoredAnyTalker(fresh), !c.shown);
-  }
-}
-
-TEST_F(ComSettings, AStoredNetworkSourceIsOfferedOnceAndShown) {
-  for (const char* port : {"gpsd", "tcp://192.168.1.5:10110"}) {
-    MemorySettingsStore fresh;
-    fresh.Write(kRovexKey, "Port", SettingValue::Text(port));
-    CComSettingsDlg dlg(fresh, nullptr);
-    dlg.OnInitDialog();
-    EXPECT_EQ(std::count(dlg.m_portItems.begin(), dlg.m_portItems.end(), std::string(port)), 1) << port;
-    EXPECT_EQ(dlg.m_port, port);
   }
 }
 

@@ -74,17 +74,5 @@ TEST(XdgAutostart, AnEntryThatCannotBeWrittenIsReported) {
       << message;
 }
 
-TEST(XdgAutostart, TheEntryGoesUnderTheConfigFolder) {
-  const char* oldHome = std::getenv("HOME");
-  std::string savedHome = oldHome ? oldHome : "";
-  setenv("XDG_CONFIG_HOME", "/cfg", 1);
-  EXPECT_EQ(XdgAutostart::DefaultEntryPath(), "/cfg/autostart/rovex.desktop");
-  setenv("XDG_CONFIG_HOME", "relative", 1);
-  setenv("HOME", "/home/ann", 1);
-  EXPECT_EQ(XdgAutostart::DefaultEntryPath(), "/home/ann/.config/autostart/rovex.desktop");
-  unsetenv("XDG_CONFIG_HOME");
-  if (oldHome) setenv("HOME", savedHome.c_str(), 1);
-}
-
 }  // namespace
 }  // namespace rovex
