@@ -9,7 +9,9 @@ TYPE       ?= RelWithDebInfo
 JOBS       ?= 2
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps build run test asan fuzz bench clean
+PREFIX     ?= /usr/local
+
+.PHONY: all deps build run test asan fuzz bench install package clean
 
 all: build
 
@@ -27,6 +29,15 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+# The programs, the voice folder, the demo data, the guide, the menu entry and
+# its icon under PREFIX (DESTDIR is honoured for staging).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package (installing to /usr) in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

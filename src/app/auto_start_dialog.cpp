@@ -11,9 +11,10 @@ namespace rovex {
 CDlg_Autostart::CDlg_Autostart(AutoStartModel::Values& values, QWidget* parent) : QDialog(parent), m_values(values) {
   setWindowTitle(QString::fromLatin1(AutoStartModel::kTitle));
   auto* layout = new QVBoxLayout(this);
-  const char* texts[] = {"&GPS communications", "&Size window", "&NMEA log", "&Load route", "Load Trail"};
-  const bool ticks[] = {values.gps, values.size, values.log, values.route, values.trail};
-  for (int i = 0; i < 5; ++i) {
+  const char* texts[] = {"&GPS communications", "&Size window", "&NMEA log",
+                         "&Load route",          "Load Trail",   AutoStartModel::kSessionLabel};
+  const bool ticks[] = {values.gps, values.size, values.log, values.route, values.trail, values.session};
+  for (int i = 0; i < 6; ++i) {
     m_boxes[i] = new QCheckBox(QString::fromLatin1(texts[i]), this);
     m_boxes[i]->setChecked(ticks[i]);
     layout->addWidget(m_boxes[i]);
@@ -22,8 +23,9 @@ CDlg_Autostart::CDlg_Autostart(AutoStartModel::Values& values, QWidget* parent) 
 }
 
 void CDlg_Autostart::accept() {
-  bool* fields[] = {&m_values.gps, &m_values.size, &m_values.log, &m_values.route, &m_values.trail};
-  for (int i = 0; i < 5; ++i) *fields[i] = m_boxes[i]->isChecked();
+  bool* fields[] = {&m_values.gps,   &m_values.size,  &m_values.log,
+                    &m_values.route, &m_values.trail, &m_values.session};
+  for (int i = 0; i < 6; ++i) *fields[i] = m_boxes[i]->isChecked();
   QDialog::accept();
 }
 

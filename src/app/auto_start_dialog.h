@@ -6,7 +6,8 @@
 
 class QCheckBox;
 
-// "Auto start options" (CDlg_Autostart): five check boxes. OK hands the ticks
+// "Auto start options" (CDlg_Autostart): five check boxes for what starts
+// with ROVEX, and one for starting ROVEX with the desktop session. OK hands the ticks
 // to the values; the caller stores them.
 
 namespace rovex {
@@ -17,10 +18,11 @@ class CDlg_Autostart final : public QDialog {
   CDlg_Autostart(AutoStartModel::Values& values, QWidget* parent = nullptr);
   void accept() override;
   QCheckBox* Gps() const { return m_boxes[0]; }
+  QCheckBox* Session() const { return m_boxes[5]; }
 
  private:
   AutoStartModel::Values& m_values;
-  QCheckBox* m_boxes[5];
+  QCheckBox* m_boxes[6];
 };
 
 }  // namespace rovex

@@ -1,5 +1,6 @@
 #include "app/com_settings_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -34,7 +35,7 @@ QComboBox* MakeCombo(QWidget* parent, const std::vector<std::string>& items, con
 
 ComSettingsWindow::ComSettingsWindow(CComSettingsDlg& model, QWidget* parent) : QDialog(parent), m_model(model) {
   setWindowTitle(QString::fromLatin1(CComSettingsDlg::kTitle));
-  m_port = MakeCombo(this, m_model.m_portItems, m_model.m_port, false);
+  m_port = MakeCombo(this, m_model.m_portItems, m_model.m_port, true);
   m_speed = MakeCombo(this, m_model.m_speedItems, m_model.m_speed, true);
   m_parity = MakeCombo(this, m_model.m_parityItems, m_model.m_parity, true);
   m_dataBits = MakeCombo(this, m_model.m_dataBitsItems, m_model.m_dataBits, true);
@@ -46,7 +47,12 @@ ComSettingsWindow::ComSettingsWindow(CComSettingsDlg& model, QWidget* parent) : 
   form->addRow(QStringLiteral("P&arity"), m_parity);
   form->addRow(QStringLiteral("&Data Bits"), m_dataBits);
   form->addRow(QStringLiteral("S&top Bits"), m_stopBits);
-  auto* note = new QLabel(QString::fromLatin1(CComSettingsDlg::kNote), this);
+  m_anyTalker = new QCheckBox(QString::fromLatin1(CComSettingsDlg::kAnyTalkerLabel), this);
+  m_anyTalker->setChecked(m_model.m_anyTalker);
+  form->addRow(QString(), m_anyTalker);
+  auto* note = new QLabel(QString::fromLatin1(CComSettingsDlg::kNote) + QLatin1Char('\n') +
+                              QString::fromLatin1(CComSettingsDlg::kPortNote),
+                          this);
   note->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -61,6 +67,7 @@ void ComSettingsWindow::accept() {
   m_model.m_parity = ToSystemText(m_parity->currentText());
   m_model.m_dataBits = ToSystemText(m_dataBits->currentText());
   m_model.m_stopBits = ToSystemText(m_stopBits->currentText());
+  m_model.m_anyTalker = m_anyTalker->isChecked();
   m_model.OnOK();
   QDialog::accept();
 }

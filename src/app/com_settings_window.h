@@ -2,10 +2,12 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 
 // The "Com Settings" window on its rules (CComSettingsDlg): the port chosen
-// from the ports present, four editable lists for the line settings, OK and Cancel.
+// from the ports present or typed (a network source), four editable lists for
+// the line settings, the any-talker box, OK and Cancel.
 
 namespace rovex {
 
@@ -22,6 +24,7 @@ class ComSettingsWindow final : public QDialog {
   QComboBox* Parity() const { return m_parity; }
   QComboBox* DataBits() const { return m_dataBits; }
   QComboBox* StopBits() const { return m_stopBits; }
+  QCheckBox* AnyTalker() const { return m_anyTalker; }
 
  private:
   CComSettingsDlg& m_model;
@@ -30,6 +33,7 @@ class ComSettingsWindow final : public QDialog {
   QComboBox* m_parity;
   QComboBox* m_dataBits;
   QComboBox* m_stopBits;
+  QCheckBox* m_anyTalker;
 };
 
 }  // namespace rovex

@@ -8,13 +8,17 @@
 
 #include "cli/cli_command.h"
 #include "cli/console_prompt.h"
+#include "gps/com_settings_dlg.h"
 #include "gps/direct_ui_calls.h"
 #include "gps/gps_input.h"
 #include "gps/pipeline_steps.h"
 #include "gps/sentence_pipeline.h"
 #include "platform/file_settings_store.h"
 #include "platform/memory_settings_store.h"
+#include "platform/network_source_address.h"
 #include "platform/posix_serial_ports.h"
+#include "platform/serial_device_name.h"
+#include "settings/registry_settings.h"
 #include "settings/settings_table.h"
 
 namespace rovex::cli {
@@ -84,7 +88,9 @@ void PrintFix(std::FILE* out, const GpsFix& fix) {
 }
 
 int Usage(CliContext& ctx) {
-  std::fprintf(ctx.err, "usage: rovex-cli monitor [--port PORT] [--speed BAUD] [--count N]\n");
+  std::fprintf(ctx.err,
+               "usage: rovex-cli monitor [--port PORT] [--speed BAUD] [--count N] [--any-talker]\n"
+               "  PORT: Com1, ttyUSB0, /dev/..., gpsd, gpsd://HOST[:PORT], tcp://HOST:PORT, udp://[HOST]:PORT\n");
   return 2;
 }
 
@@ -96,8 +102,13 @@ int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx) {
   long count = 0;
   bool havePort = false;
   bool haveSpeed = false;
+  bool anyTalker = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--any-talker") {
+      anyTalker = true;
+      continue;
+    }
     if (i + 1 >= args.size()) return Usage(ctx);
     const std::string& value = args[++i];
     if (a == "--port") {
@@ -123,7 +134,7 @@ int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx) {
   MemorySettingsStore overrides;
   SettingsStore* store = &fileStore;
   if (havePort || haveSpeed) {
-    for (const char* name : {"Port", "Speed", "Parity", "StopBits", "DataBits"}) {
+    for (const char* name : {"Port", "Speed", "Parity", "StopBits", "DataBits", CComSettingsDlg::kAnyTalkerSetting}) {
       SettingRead r = fileStore.Read(kRovexKey, name);
       if (r.status == ReadStatus::Ok) overrides.Write(kRovexKey, name, r.value);
     }
@@ -140,8 +151,15 @@ int CmdMonitor(const std::vector<std::string>& args, CliContext& ctx) {
   GpsInput input(ports, *store, prompt, poster, ui);
   NoCameras cameras;
   SentencePipeline pipeline(input.HandOff().mailbox, cameras);
+  pipeline.Parser().SetAnyTalker(anyTalker || CComSettingsDlg::StoredAnyTalker(*store));
 
-  std::fprintf(ctx.err, "rovex-cli: opening the port (the receiver gets four seconds to settle)\n");
+  RegistrySettings portSetting(*store, nullptr);
+  std::string device = SerialDeviceName(portSetting.TryReadText("Port", 299).value_or(""));
+  if (LooksLikeNetworkSource(device)) {
+    std::fprintf(ctx.err, "rovex-cli: connecting to %s\n", device.c_str());
+  } else {
+    std::fprintf(ctx.err, "rovex-cli: opening the port (the receiver gets four seconds to settle)\n");
+  }
   if (input.StartBlocking() != 1) return 1;
   std::fprintf(ctx.err, "rovex-cli: reading; Ctrl-C ends\n");
 

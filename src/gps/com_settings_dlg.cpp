@@ -17,10 +17,16 @@ CComSettingsDlg::CComSettingsDlg(SettingsStore& store, SerialPorts* ports) : m_s
   m_stopBitsItems = {"1", "1.5", "2"};
 }
 
+bool CComSettingsDlg::StoredAnyTalker(SettingsStore& store) {
+  return RegistrySettings(store, nullptr).ReadFlagSetting(kAnyTalkerSetting) == 1;
+}
+
 void CComSettingsDlg::OnInitDialog() {
   if (m_ports) {
     if (auto present = m_ports->EnumeratePorts()) m_portItems = *present;
   }
+  m_portItems.push_back(kGpsdItem);
+  m_anyTalker = StoredAnyTalker(m_store);
 
   RegistrySettings settings(m_store, nullptr);
   if (!settings.KeyExists()) return;  // all five stay empty
@@ -42,8 +48,8 @@ void CComSettingsDlg::OnInitDialog() {
   }
   if (auto port = settings.TryReadText("Port", 299)) {
     m_port = *port;
-    // The port list cannot be typed into: a stored port that is not plugged in
-    // right now, or a path, must stay choosable, or OK would write it away.
+    // A stored port that is not plugged in right now, a path or a network
+    // source stays in the list, so that it is there to choose again.
     if (!m_port.empty() && std::find(m_portItems.begin(), m_portItems.end(), m_port) == m_portItems.end()) {
       m_portItems.push_back(m_port);
     }
@@ -57,6 +63,7 @@ bool CComSettingsDlg::OnOK() {
   ok = settings.WriteTextSetting("Parity", m_parity) && ok;
   ok = settings.WriteTextSetting("StopBits", m_stopBits) && ok;
   ok = settings.WriteTextSetting("DataBits", m_dataBits) && ok;
+  ok = settings.WriteNumberSetting(kAnyTalkerSetting, m_anyTalker ? 1 : 0) && ok;
   return ok;
 }
 

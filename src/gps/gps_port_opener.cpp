@@ -58,24 +58,32 @@ PortOpenOutcome OpenPortSteps(SerialPorts& ports, SettingsStore& store, const Po
   }
   out.markedOpen = true;
 
+  // A network source has no receiver on the line to wait for.
+  const bool network = out.port->IsNetworkSource();
+  auto settle = [&](int ms) { return network || waited(ms); };
+
   SerialLineSettings line;
   if (!out.port->GetLineSettings(&line)) return out;
   ApplyStoredLineSettings(settings, &line);
   ApplyFixedLineSettings(&line);
 
-  if (!waited(plan.waitBeforeLineSettingsMs)) return out;
+  if (!settle(plan.waitBeforeLineSettingsMs)) return out;
   if (!out.port->SetLineSettings(line)) {
     return fail("SetCommState\nCould not set communication state \n openport aborted", MsgIcon::Stop);
   }
-  if (!waited(plan.waitBeforeTimeoutsMs)) return out;
+  if (!settle(plan.waitBeforeTimeoutsMs)) return out;
   if (!out.port->SetTimeouts(plan.timeouts)) {
     return fail("SetCommTimeouts\nCould not set communication timeouts\n openport aborted", MsgIcon::Stop);
   }
-  if (!waited(plan.waitBeforeClearMs)) return out;
+  if (!settle(plan.waitBeforeClearMs)) return out;
   out.port->ClearErrors();
-  if (!waited(plan.waitBeforeBuffersMs)) return out;
+  if (!settle(plan.waitBeforeBuffersMs)) return out;
   out.port->SetBufferSizes(plan.bufferBytes, plan.bufferBytes);
   out.result = 1;
+  if (std::string why = out.port->Unavailable(); !why.empty()) {
+    out.message = "No NMEA input from " + why + ".\n" + kKeepsTrying;
+    out.icon = MsgIcon::Warning;
+  }
   return out;
 }
 

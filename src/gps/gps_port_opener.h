@@ -16,6 +16,9 @@
 
 namespace rovex {
 
+// Told with the reason when a network source cannot be reached at Start.
+inline constexpr const char* kKeepsTrying = "ROVEX keeps trying and reads as soon as the source answers.";
+
 struct PortOpenPlan {
   SerialTimeouts timeouts;
   int waitBeforeLineSettingsMs = 0;
@@ -31,7 +34,7 @@ struct PortOpenPlan {
 };
 
 struct PortOpenOutcome {
-  int result = 0;                    // 1 when every step succeeded
+  int result = 0;                    // 1 when every step succeeded (a network source may still be silent)
   std::shared_ptr<SerialPort> port;  // null when the device could not be opened
   bool markedOpen = false;           // the port stays open after a later step failed
   bool cancelled = false;            // a wait was cut short; the caller closes the port

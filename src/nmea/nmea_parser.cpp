@@ -113,6 +113,8 @@ bool CNMEAParser::DispatchSentence(std::string_view address, std::string_view da
   else if (address == "GPRMB") HandleRmb(data);
   else if (address == "GPRMC") HandleRmc(data);
   else if (address == "GPZDA") HandleZda(data);
+  else if (m_anyTalker && address.size() == 5 && address.substr(2) == "GGA") HandleGga(data);
+  else if (m_anyTalker && address.size() == 5 && address.substr(2) == "RMC") HandleRmc(data);
   ++m_sentenceCount;
   return true;
 }

@@ -9,7 +9,9 @@
 // Turns one NMEA 0183 sentence, already split into its address and its data,
 // into values kept in memory, and holds the current fix that the rest of the
 // system reads and writes. Only the GP talker is understood; anything else is
-// counted and otherwise ignored. Driven from one thread only (the one that
+// counted and otherwise ignored, unless any-talker is on: GGA and RMC of every
+// talker (GN, GL, GA, BD...) then give the fix, as multi-constellation
+// receivers send no GP position at all. Driven from one thread only (the one that
 // draws), so nothing here is locked.
 
 namespace rovex {
@@ -121,6 +123,10 @@ class CNMEAParser {
   void HandleRmc(std::string_view data);
   void HandleZda(std::string_view data);
 
+  // Off at construction; ResetState leaves it as it is (it is a setting, not parsed state).
+  void SetAnyTalker(bool on) { m_anyTalker = on; }
+  bool AnyTalker() const { return m_anyTalker; }
+
   // True when the identifier is not 0 and is one of the GSA solution slots.
   bool IsSatelliteUsed(uint16_t identifier) const;
 
@@ -138,6 +144,7 @@ class CNMEAParser {
   const ZdaGroup& Zda() const { return m_zda; }
 
  private:
+  bool m_anyTalker = false;
   uint32_t m_sentenceCount = 0;
   GpsFix m_fix;  // GGA's time, position and altitude; RMC's speed and course
   GgaGroup m_gga;

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <tuple>
 
+#include "platform/network_nmea_port.h"
+#include "platform/network_source_address.h"
 #include "platform/posix_serial_port.h"
 
 namespace rovex {
@@ -40,6 +42,11 @@ bool HasRealUart(const fs::path& ttyDir) {
 }  // namespace
 
 std::shared_ptr<SerialPort> PosixSerialPorts::Open(const std::string& deviceName) {
+  if (LooksLikeNetworkSource(deviceName)) {
+    std::optional<NetworkSourceAddress> address = ParseNetworkSource(deviceName);
+    if (!address) return nullptr;
+    return NetworkNmeaPort::Open(*address);
+  }
   return OpenPosixSerialPort(deviceName);
 }
 

@@ -7,7 +7,8 @@
 // The serial devices of a Linux machine: opened through termios2, listed from
 // sysfs (built-in ports that have real hardware behind them) and /dev (USB,
 // ACM and Bluetooth serial devices that are plugged in). The two roots can be
-// moved for tests.
+// moved for tests. Network source names (see network_source_address.h) open
+// a network source instead of a device.
 
 namespace rovex {
 

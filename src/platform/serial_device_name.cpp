@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/network_source_address.h"
+
 namespace rovex {
 namespace {
 
@@ -24,6 +26,10 @@ unsigned long ComNumber(std::string_view port) {
 }  // namespace
 
 std::string SerialDeviceName(std::string_view port) {
+  if (LooksLikeNetworkSource(port)) {
+    if (auto address = ParseNetworkSource(port)) return address->Name();
+    return std::string(port);
+  }
   if (unsigned long n = ComNumber(port); n >= 1) return "/dev/ttyS" + std::to_string(n - 1);
   if (!port.empty() && port[0] == '/') return std::string(port);
   return "/dev/" + std::string(port);

@@ -70,6 +70,13 @@ class SerialPort {
   virtual bool Reopen() = 0;
   // False when the device reported an error while closing; the port is closed either way.
   virtual bool Close() = 0;
+
+  // A source on the network (gpsd, a TCP stream, UDP datagrams) rather than a
+  // serial line: it has no line settings, and no receiver that needs time to settle.
+  virtual bool IsNetworkSource() const { return false; }
+  // Why no data can flow right now (the peer cannot be reached); empty when
+  // nothing is known to be wrong. The reader's retries keep trying either way.
+  virtual std::string Unavailable() const { return {}; }
 };
 
 // The machine's serial devices.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "platform/user_prompt.h"
+#include "platform/xdg_autostart.h"
 #include "settings/registry_settings.h"
 
 // "Auto start options" (CDlg_Autostart): what starts by itself when the
@@ -19,11 +22,16 @@ class AutoStartModel {
     bool log = false;    // "&NMEA log", AutoStartLog
     bool route = false;  // "&Load route", AutoStartRoute
     bool trail = false;  // "Load Trail", AutoStartTrail
+    bool session = false;  // kSessionLabel: the desktop session's autostart entry, not a setting
   };
+  static constexpr const char* kSessionLabel = "Start ROVEX with the &desktop session";
 
-  // A box is ticked only when its value is 1; one message when any cannot be read.
-  static Values Open(const RegistrySettings& settings, UserPrompt* prompt);
-  static void Ok(RegistrySettings& settings, const Values& values);
+  // A box is ticked only when its value is 1; one message when any cannot be
+  // read. The session box shows whether ROVEX's autostart entry is there.
+  static Values Open(const RegistrySettings& settings, UserPrompt* prompt, const XdgAutostart* session = nullptr);
+  // Stores the five values, then writes or removes the autostart entry; the
+  // message to show when the entry could not be changed, else empty.
+  static std::string Ok(RegistrySettings& settings, const Values& values, XdgAutostart* session = nullptr);
 };
 
 }  // namespace rovex

@@ -6,6 +6,7 @@
 #include "gps/dlg_send_log.h"
 #include "gps/gps_input.h"
 #include "gps/nmea_log_commands.h"
+#include "gps/sentence_pipeline.h"
 #include "platform/message_poster.h"
 #include "settings/registry_settings.h"
 #include "system/command_ids.h"
@@ -22,6 +23,11 @@ GpsFeature::GpsFeature(SystemContext& context, ReplayView& replayView, UiThreadC
     m_logCommands = std::make_unique<NmeaLogCommands>(context.Gps().HandOff().NmeaLogFile, *services.store,
                                                       *services.prompt, *services.clock);
   }
+  ApplyTalkerSetting();
+}
+
+void GpsFeature::ApplyTalkerSetting() {
+  m_context.Pipeline().Parser().SetAnyTalker(CComSettingsDlg::StoredAnyTalker(*m_context.GetServices().store));
 }
 
 GpsFeature::~GpsFeature() = default;
@@ -60,11 +66,12 @@ void GpsFeature::OnWindowShown(bool unattended) {
 }
 
 void GpsFeature::CommSettings() {
-  // New settings take effect at the next Start.
+  // New port settings take effect at the next Start; the talker choice at once.
   const Services& services = m_context.GetServices();
   CComSettingsDlg dialog(*services.store, services.serialPorts);
   dialog.OnInitDialog();
   m_context.Host().Run(dialog);
+  ApplyTalkerSetting();
   m_context.Host().Invalidate();
 }
 

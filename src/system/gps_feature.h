@@ -25,8 +25,12 @@ class GpsFeature final : public Feature {
   void RegisterCommands(CommandRegistry& commands) override;
   bool OnPostedMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
   void OnWindowShown(bool unattended) override;
+  void OnGpsStart() override { ApplyTalkerSetting(); }
+  void OnSettingsChanged(SettingsChange) override { ApplyTalkerSetting(); }
 
  private:
+  // The parser takes every talker's GGA and RMC when the setting says so.
+  void ApplyTalkerSetting();
   void CommSettings();
   void SendLogFile();
   void DistanceToLocation();

@@ -22,8 +22,13 @@ void StartOptionsFeature::RegisterCommands(CommandRegistry& commands) {
 
 void StartOptionsFeature::AutoStartOptions() {
   RegistrySettings& registry = m_context.Registry();
-  AutoStartModel::Values values = AutoStartModel::Open(registry, m_context.GetServices().prompt);
-  if (m_context.Host().Run(values)) AutoStartModel::Ok(registry, values);
+  UserPrompt* prompt = m_context.GetServices().prompt;
+  XdgAutostart session(XdgAutostart::DefaultEntryPath(), XdgAutostart::RunningProgram());
+  AutoStartModel::Values values = AutoStartModel::Open(registry, prompt, &session);
+  if (m_context.Host().Run(values)) {
+    std::string problem = AutoStartModel::Ok(registry, values, &session);
+    if (!problem.empty() && prompt) prompt->MessageBox(problem);
+  }
   m_context.Host().Invalidate();
 }
 

@@ -99,15 +99,31 @@ TEST_F(Dialogs, ComSettingsOffersThePortsPresentAndWritesWhatWasTyped) {
 
   w.Port()->setFocus();
   QTest::keyClick(w.Port(), Qt::Key_Down, Qt::NoModifier);
-  QTest::keyClick(w.Port(), Qt::Key_Up, Qt::NoModifier);
-  QTest::keyClick(w.Port(), Qt::Key_Up, Qt::NoModifier);
-  EXPECT_EQ(w.Port()->currentText(), "Com3");
+  for (const char* above : {"gpsd", "ttyUSB0", "Com3"}) {
+    QTest::keyClick(w.Port(), Qt::Key_Up, Qt::NoModifier);
+    EXPECT_EQ(w.Port()->currentText(), above);
+  }
+  EXPECT_FALSE(w.AnyTalker()->isChecked());
+  QTest::mouseClick(w.AnyTalker(), Qt::LeftButton);
   w.Speed()->lineEdit()->selectAll();
   QTest::keyClicks(w.Speed()->lineEdit(), "4801");
   QTest::keyClick(w.Port(), Qt::Key_Return);
   EXPECT_EQ(w.result(), QDialog::Accepted);
   EXPECT_EQ(Text("Port"), "Com3");
   EXPECT_EQ(Text("Speed"), "4801");
+  EXPECT_EQ(store.Read(kRovexKey, "AnyTalker").value.number, 1u);
+}
+
+TEST_F(Dialogs, ComSettingsTakesATypedNetworkSource) {
+  CComSettingsDlg model(store, nullptr);
+  model.OnInitDialog();
+  ComSettingsWindow w(model);
+  w.show();
+  w.Port()->lineEdit()->selectAll();
+  QTest::keyClicks(w.Port()->lineEdit(), "gpsd://127.0.0.1:2947");
+  QTest::keyClick(w.Port(), Qt::Key_Return);
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+  EXPECT_EQ(Text("Port"), "gpsd://127.0.0.1:2947");
 }
 
 TEST_F(Dialogs, ReplayAndDistanceDialogs) {

@@ -268,7 +268,7 @@ TEST_F(CliReplayTest, SouthernHemisphereWalkOfARealReceiver) {
 }
 
 
-const char kUsage[] = "usage: rovex-cli monitor [--port PORT] [--speed BAUD] [--count N]\n";
+const char kUsage[] = "usage: rovex-cli monitor [--port PORT] [--speed BAUD] [--count N] [--any-talker]\n";
 const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
 const std::string kRmc = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
 const std::string kGsv = "$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75";
@@ -284,6 +284,7 @@ TEST(CliMonitor, BadUsageAndPortsThatCannotBeOpened) {
       {{"monitor", "--port"}, 2, kUsage},
       {{"monitor"}, 1, "Unable read the comm port name from the registry.\nPlease check the port settings ?"},
       {{"monitor", "--port", "ttyUSB-not-here"}, 1, "Can't open com port /dev/ttyUSB-not-here\n"},
+      {{"monitor", "--port", "tcp://no-port"}, 1, "Can't open com port tcp://no-port\n"},
   };
   for (const auto& c : cases) {
     auto r = RunCliCapture(c.args);

@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -170,7 +171,7 @@ TEST(ComSettings, AStoredPortThatIsNotPluggedInStaysChoosableAndOkWritesInOrder)
   store.Write(kRovexKey, "Port", SettingValue::Text("/dev/serial/by-id/usb-gps"));
   CComSettingsDlg dlg(store, &ports);
   dlg.OnInitDialog();
-  EXPECT_EQ(dlg.m_portItems, (std::vector<std::string>{"Com1", "/dev/serial/by-id/usb-gps"}));
+  EXPECT_EQ(dlg.m_portItems, (std::vector<std::string>{"Com1", "gpsd", "/dev/serial/by-id/usb-gps"}));
   EXPECT_EQ(dlg.m_port, "/dev/serial/by-id/usb-gps");
 
   dlg.m_speed = "4801";
@@ -179,10 +180,29 @@ TEST(ComSettings, AStoredPortThatIsNotPluggedInStaysChoosableAndOkWritesInOrder)
   std::vector<std::pair<std::string, SettingValue>> expected = {
       {"Port", SettingValue::Text("/dev/serial/by-id/usb-gps")}, {"Speed", SettingValue::Text("4801")},
       {"Parity", SettingValue::Text("")}, {"StopBits", SettingValue::Text("1.5")}, {"DataBits", SettingValue::Text("")},
+      {"AnyTalker", SettingValue::Number(0)},
   };
   EXPECT_EQ(store.Values(kRovexKey), expected);
   store.SetWritesFail(true);
   EXPECT_FALSE(dlg.OnOK());
+}
+
+TEST(ComSettings, AnyTalkerIsOnOnlyWhenStoredAsOneAndOkStoresTheTick) {
+  struct Case {
+    std::optional<SettingValue> stored;
+    bool shown;
+  } cases[] = {{std::nullopt, false}, {SettingValue::Number(1), true}, {SettingValue::Number(2), false},
+               {SettingValue::Text("1"), false}};
+  for (const Case& c : cases) {
+    MemorySettingsStore fresh;
+    if (c.stored) fresh.Write(kRovexKey, CComSettingsDlg::kAnyTalkerSetting, *c.stored);
+    CComSettingsDlg dlg(fresh, nullptr);
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.m_anyTalker, c.shown);
+    dlg.m_anyTalker = !c.shown;
+    dlg.OnOK();
+    EXPECT_EQ(CComSettingsDlg::StoredAnyTalker(fresh), !c.shown);
+  }
 }
 
 TEST(DlgReplay, FileNameAndDelayAsTyped) {

@@ -304,7 +304,7 @@ TEST(OptionCommands, CommSettingsOffersThePortsPresent) {
   std::vector<std::string> offered;
   f.host.onComSettings = [&](CComSettingsDlg& d) { offered = d.m_portItems; return false; };
   f.Start().RunCommand(cmd::kOptionsComm);
-  EXPECT_EQ(offered, (std::vector<std::string>{"ttyUSB0", "Com1"})) << "the stored port, not plugged in, last";
+  EXPECT_EQ(offered, (std::vector<std::string>{"ttyUSB0", "gpsd", "Com1"})) << "the stored port, not plugged in, last";
 }
 
 // The send-log thread reports through calls posted to the view; the port is
