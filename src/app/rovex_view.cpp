@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
@@ -84,7 +86,40 @@ void CROVEXView::resizeEvent(QResizeEvent* event) {
   m_picture = QImage(size(), QImage::Format_RGB32);
   const Rgb bg = m_system->Colours().viewBackground;
   m_picture.fill(QColor(bg.red, bg.green, bg.blue));
+  m_system->OnViewResized(width(), height(), false);
   Repaint();
+}
+
+void CROVEXView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && window()->isMinimized() && m_system) {
+    m_system->OnViewResized(width(), height(), true);
+  }
+}
+
+void CROVEXView::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const MouseAction action = event->button() == Qt::RightButton ? MouseAction::RightDown : MouseAction::LeftDown;
+  if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return QWidget::mousePressEvent(event);
+  if (m_system && m_system->OnMouse(MouseEvent{action, p.x(), p.y(), 0})) return event->accept();
+  QWidget::mousePressEvent(event);
+}
+
+void CROVEXView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (event->button() == Qt::RightButton && m_system &&
+      m_system->OnMouse(MouseEvent{MouseAction::RightUp, p.x(), p.y(), 0})) {
+    return event->accept();
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void CROVEXView::wheelEvent(QWheelEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (m_system && m_system->OnMouse(MouseEvent{MouseAction::Wheel, p.x(), p.y(), event->angleDelta().y()})) {
+    return event->accept();
+  }
+  QWidget::wheelEvent(event);
 }
 
 void CROVEXView::showEvent(QShowEvent* event) {

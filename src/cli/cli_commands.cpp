@@ -22,6 +22,7 @@ const std::vector<CliCommand>& Commands() {
       {"poi", "poi --lat A --lon B [--radius M] [--files F,F,...]", CmdPoi},
       {"startup", "startup --at HH:MM", CmdStartup},
       {"trail", "trail FILE", CmdTrail},
+      {"atlas", "atlas info ATLAS | atlas pan ATLAS LAYER", CmdAtlas},
   };
   return commands;
 }

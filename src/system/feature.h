@@ -44,6 +44,15 @@ struct ModeSwitch {
   SwitchKind kind;
 };
 
+// A mouse button or the wheel in the view, in view pixels.
+enum class MouseAction { LeftDown, RightDown, RightUp, Wheel };
+struct MouseEvent {
+  MouseAction action;
+  int x = 0;
+  int y = 0;
+  int wheelDelta = 0;  // positive forward
+};
+
 // Which values a dialog or a reset may have changed; features re-read theirs.
 enum class SettingsChange { Speed, TimeZone, Tracking, MapScale, Colours, Specs, All };
 
@@ -54,6 +63,10 @@ class Feature {
   virtual void RegisterCommands(CommandRegistry&) {}
   // A key pressed in the view (its virtual-key code) before the accelerators see it; true when used.
   virtual bool OnKeyDown(int /*key*/) { return false; }
+  // A mouse button or wheel in the view; true when used.
+  virtual bool OnMouse(const MouseEvent&) { return false; }
+  // The view's size changed (minimised: the window was minimised).
+  virtual void OnViewResized(int /*width*/, int /*height*/, bool /*minimised*/) {}
   // A message posted to the view that the root does not handle itself; true when used.
   virtual bool OnPostedMessage(uint32_t /*message*/, uintptr_t /*wParam*/, intptr_t /*lParam*/) { return false; }
 

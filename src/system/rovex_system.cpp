@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "platform/message_poster.h"
 #include "platform/posix_serial_ports.h"
+#include "system/atlas_feature.h"
 #include "system/camera_feature.h"
 #include "system/compass_feature.h"
 #include "system/command_ids.h"
@@ -85,6 +86,7 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   Add<StartOptionsFeature>();
   Add<CompassFeature>(Get<RouteFeature>());
   Add<TrailFeature>(Get<RouteFeature>(), Get<CompassFeature>());
+  Add<AtlasFeature>([this](int mode) { SwitchToMode(mode); });
 
   RegisterModeCommands();
   CommandRegistry& commands = *this;
@@ -163,6 +165,17 @@ bool RovexSystem::OnKeyDown(int key) {
     if (f->OnKeyDown(key)) return true;
   }
   return false;
+}
+
+bool RovexSystem::OnMouse(const MouseEvent& event) {
+  for (auto& f : m_features) {
+    if (f->OnMouse(event)) return true;
+  }
+  return false;
+}
+
+void RovexSystem::OnViewResized(int width, int height, bool minimised) {
+  for (auto& f : m_features) f->OnViewResized(width, height, minimised);
 }
 
 // ---- Mode switching ----
@@ -367,9 +380,10 @@ void RovexSystem::DrawPanels() {
 }
 
 void RovexSystem::DrawMode(int viewMode, const char* sentence, bool pending) {
-  if (NothingReceivedYet()) return;
-  const DrawState state = DrawStateNow(sentence, pending);
   const int mode = EffectiveViewMode(viewMode);
+  // The track editor and the atlas draw before anything was received.
+  if (NothingReceivedYet() && mode != kTrackEditorMode && mode != kTrekbuddyMode) return;
+  const DrawState state = DrawStateNow(sentence, pending);
   for (auto& f : m_features) {
     if (f->DrawMode(mode, *m_canvas, state)) return;
   }

@@ -80,6 +80,11 @@ class RovexSystem final : public SystemContext,
   // A key pressed in the view; true when a feature used it (the accelerators see the rest).
   bool OnKeyDown(int key);
 
+  // Mouse buttons and the wheel in the view; true when a feature used it.
+  bool OnMouse(const MouseEvent& event);
+  // The view's size changed.
+  void OnViewResized(int width, int height, bool minimised);
+
   // Enters a mode the way its own command does from the Camera view.
   void SwitchToMode(int mode);
 
