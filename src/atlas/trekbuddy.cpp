@@ -1,5 +1,7 @@
 #include "atlas/trekbuddy.h"
 
+#include <cmath>
+
 #include "platform/image_loader.h"
 #include "settings/registry_settings.h"
 
@@ -172,8 +174,10 @@ void CTrekbuddy::ChangeLevel(int level) {
   if (latSpan == 0) latSpan = 51;
   const double left = old.lon[0] + lonSpan / savedColumns * savedColumn;
   const double top = old.lat[3] + latSpan / savedRows * (savedRows - savedRow);
-  firstColumn = static_cast<int>((left - old.lon[0]) / lonSpan * m_columns);
-  firstRow = static_cast<int>(m_rows - (top - old.lat[3]) / latSpan * m_rows);
+  // Truncated, with a margin for the rounding of the 32-bit calibration: column 1 of 5 is column 2 of 10.
+  constexpr double kRounding = 1e-6;
+  firstColumn = static_cast<int>(std::floor((left - old.lon[0]) / lonSpan * m_columns + kRounding));
+  firstRow = static_cast<int>(std::floor(m_rows - (top - old.lat[3]) / latSpan * m_rows + kRounding));
   if (firstColumn < 0) firstColumn = 0;
   if (firstRow < 0) firstRow = 0;
 }
