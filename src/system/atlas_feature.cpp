@@ -91,9 +91,11 @@ bool AtlasFeature::OnKeyDown(int key) {
     case vk::kRight: m_viewer.Right(); break;
     case vk::kDown: m_viewer.Down(); break;
     case kOemPlus:
-    case vk::kAdd: Zoom(true); return true;
+    case vk::kAdd:
+    case vk::F(4): Zoom(true); return true;
     case kOemMinus:
-    case vk::kSubtract: Zoom(false); return true;
+    case vk::kSubtract:
+    case vk::F(3): Zoom(false); return true;
     case vk::kEscape:
       // Esc also stops a running replay: the accelerator still sees it.
       if (m_viewer.overview) {
@@ -109,10 +111,14 @@ bool AtlasFeature::OnKeyDown(int key) {
 
 void AtlasFeature::Zoom(bool in) {
   m_viewer.ZoomStep(in);
+  LayerChanged();
+  m_context.Host().Repaint();
+}
+
+void AtlasFeature::LayerChanged() {
   m_tiles.Clear();
   const std::string& map = m_viewer.Layer().MapFile();
   if (!map.empty()) m_context.Host().SetTitle("ROVEX Trekbuddy " + map.substr(map.find_last_of('/') + 1));
-  m_context.Host().Repaint();
 }
 
 bool AtlasFeature::OnMouse(const MouseEvent& e) {
@@ -207,7 +213,7 @@ void AtlasFeature::ZoomDialog() {
   if (!m_context.Host().Run(model)) return;
   if (m_viewer.positionChanged) m_viewer.ComputeTopLeft();
   const bool found = m_viewer.ZoomTo(model.level);
-  m_tiles.Clear();
+  LayerChanged();
   if (!found) {
     if (UserPrompt* prompt = m_context.GetServices().prompt) {
       prompt->MessageBox("Unable to find a folder at the selected Atlas zoom level " + std::to_string(model.level) +

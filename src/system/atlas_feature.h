@@ -45,6 +45,8 @@ class AtlasFeature final : public Feature {
   void LoadLayer();
   void Moved();
   void Zoom(bool in);
+  // After a zoom change: the tiles are read afresh and the title names the layer's calibration file.
+  void LayerChanged();
   void FolderDialog();
   void ZoomDialog();
   void MakePan();

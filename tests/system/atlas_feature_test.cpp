@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "support/fake_atlas_images.h"
 #include "support/temp_dir.h"
 #include "system/accelerator_table.h"
@@ -65,6 +67,22 @@ TEST(AtlasFeature, DrawsBeforeAnySentenceAndTakesItsKeysOnlyInMode7) {
   system.RunCommand(cmd::kViewCameraMap);
   EXPECT_FALSE(f.Viewer().overview);
   EXPECT_FALSE(system.OnMouse(MouseEvent{MouseAction::LeftDown, 240, 10, 0}));
+}
+
+TEST(AtlasFeature, UnreadableFirstTileIsNamedOnceAndTheViewGoesOn) {
+  AtlasFixture f;
+  std::ofstream(f.dir.File("Map 11/set/t_0_0.png")) << "not a picture";
+  RovexSystem& system = f.StartWithImages();
+  system.RunCommand(cmd::kViewTrekbuddy);
+  ASSERT_EQ(f.prompt.Texts().size(), 1u);
+  EXPECT_EQ(f.prompt.Texts()[0].rfind("Unable to find a image with the name t_0_0.png\nin the set folder", 0), 0u);
+  EXPECT_EQ(f.Viewer().tileWidth, 256);
+  EXPECT_EQ(f.Viewer().Columns(), 10);
+  system.RunCommand(cmd::kViewTrekbuddy);  // entered again: the same tile is not named again
+  system.RunCommand(cmd::kViewTrekbuddy);
+  EXPECT_EQ(f.prompt.Texts().size(), 1u) << "said once";
+  EXPECT_TRUE(system.OnKeyDown(vk::F(3)));  // F3 zooms the atlas out in its mode
+  EXPECT_EQ(f.Viewer().zoom, 10);
 }
 
 TEST(AtlasFeature, MenuItemsHaveHandlers) {
