@@ -26,6 +26,8 @@ int VirtualKey(int key, bool keypad) {
     case Qt::Key_Down: return vk::kDown;
     case Qt::Key_Insert: return vk::kInsert;
     case Qt::Key_Delete: return vk::kDelete;
+    case Qt::Key_Plus: return 0xBB;   // the main keyboard's plus
+    case Qt::Key_Minus: return 0xBD;  // and minus
     default: return 0;
   }
 }

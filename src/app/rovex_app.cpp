@@ -14,6 +14,7 @@
 #include "platform/system_clock.h"
 #include "platform/user_prompt.h"
 #include "qtplatform/qt_canvas_factory.h"
+#include "qtplatform/qt_image_loader.h"
 #include "qtplatform/qt_clipboard.h"
 #include "qtplatform/qt_power_control.h"
 #include "qtplatform/qt_shell_opener.h"
@@ -38,6 +39,10 @@ CROVEXApp::CROVEXApp(const Services& services) : m_services(services) {
   if (!m_services.canvas) {
     m_canvas = std::make_unique<QtCanvasFactory>();
     m_services.canvas = m_canvas.get();
+  }
+  if (!m_services.images) {
+    m_images = std::make_unique<QtImageLoader>();
+    m_services.images = m_images.get();
   }
   if (!m_services.shell) {
     m_shell = std::make_unique<QtShellOpener>();

@@ -21,6 +21,7 @@ class FileSettingsStore;
 class QtUserPrompt;
 class SystemClock;
 class QtCanvasFactory;
+class ImageLoader;
 class QtShellOpener;
 class QtVoiceOutput;
 class QtClipboard;
@@ -65,6 +66,7 @@ class CROVEXApp {
   std::unique_ptr<QtUserPrompt> m_prompt;
   std::unique_ptr<SystemClock> m_clock;
   std::unique_ptr<QtCanvasFactory> m_canvas;
+  std::unique_ptr<ImageLoader> m_images;
   std::unique_ptr<QtShellOpener> m_shell;
   std::unique_ptr<QtVoiceOutput> m_voice;
   std::unique_ptr<QtClipboard> m_clipboard;

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "app/add_new_line_window.h"
+#include "app/atlas_dialogs.h"
+#include "app/atlas_print_dialog.h"
 #include "app/auto_start_dialog.h"
 #include "app/camera_convert_window.h"
 #include "app/colours_dialog.h"
@@ -37,6 +39,8 @@
 #include "app/track_desc_dialog.h"
 #include "app/track_display_dialog.h"
 #include "app/track_select_dialog.h"
+#include "app/view_printer.h"
+#include "app/rovex_view.h"
 #include "cameras/camera_table.h"
 #include "cameras/passed_camera_list.h"
 #include "converters/add_new_line_dialog.h"
@@ -58,6 +62,7 @@
 #include "system/view_host.h"
 #include "trail/load_trail_dialog_model.h"
 #include "trail/trail_file_dialog_model.h"
+#include <QPrinter>
 
 namespace rovex {
 
@@ -101,6 +106,27 @@ DialogTable RovexDialogs(const Services& services) {
       case OptionDialog::Specs: dialog = std::make_unique<CDlg_SpecsAverageSpeed>(settings, parent); break;
     }
     return dialog->exec() == QDialog::Accepted;
+  });
+  ShellOpener* shell = services.shell;
+  UserPrompt* userPrompt = services.prompt;
+  table.AddWindow<atlas::AtlasFolderModel, CAtlasFolder>(shell);
+  table.AddWindow<atlas::AtlasZoomModel, CAtlasZoom>(shell);
+  table.AddWindow<std::vector<atlas::KeyRow>, CDlgTrekbuddyKeys>();
+  table.AddWindow<atlas::MakePanModel, CDialogMakePanFile>(userPrompt, shell);
+  table.Add<atlas::AtlasPrintModel>([userPrompt](atlas::AtlasPrintModel& model, QWidget* parent) {
+    if (!model.pdfFile.empty()) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromLocal8Bit(model.pdfFile.c_str()));
+      SetUpAtlasPrinter(model, printer);
+      return PrintAtlasPage(model, printer);
+    }
+    CPrintDlg dialog(model, userPrompt, parent);
+    return dialog.exec() == QDialog::Accepted;
+  });
+  table.Add<ViewPrintRequest>([](ViewPrintRequest& request, QWidget* parent) {
+    auto* view = qobject_cast<CROVEXView*>(parent);
+    return view && RunViewPrint(request, *view);
   });
   if (UserPrompt* prompt = services.prompt) {
     using namespace converters;

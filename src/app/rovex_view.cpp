@@ -87,7 +87,15 @@ void CROVEXView::resizeEvent(QResizeEvent* event) {
   m_picture = QImage(size(), QImage::Format_RGB32);
   const Rgb bg = m_system->Colours().viewBackground;
   m_picture.fill(QColor(bg.red, bg.green, bg.blue));
+  m_system->OnViewResized(width(), height(), false);
   Repaint();
+}
+
+void CROVEXView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && window()->isMinimized() && m_system) {
+    m_system->OnViewResized(width(), height(), true);
+  }
 }
 
 void CROVEXView::showEvent(QShowEvent* event) {

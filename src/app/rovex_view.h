@@ -57,6 +57,7 @@ class CROVEXView final : public QWidget, public ViewHost {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   Services m_services;

@@ -2,12 +2,20 @@
 
 #include <QApplication>
 #include <QImage>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/main_frame.h"
 #include "app/rovex_app.h"
 #include "app/rovex_view.h"
+#include "app/view_printer.h"
+#include "atlas/atlas_layer.h"
+#include "platform/data_root.h"
+#include "platform/memory_settings_store.h"
+#include "settings/settings_reset.h"
+#include "system/atlas_feature.h"
+#include "system/view_print_request.h"
 #include "platform/logging_prompt.h"
 #include "system/command_ids.h"
 #include "system/route_feature.h"
@@ -31,7 +39,7 @@ bool ParseInt(const std::string& text, long low, long high, long* out) {
 
 bool WantsSnapshot(const std::vector<std::string>& args) {
   for (const std::string& a : args) {
-    if (a == "--snapshot") return true;
+    if (a == "--snapshot" || a == "--print-pdf") return true;
   }
   return false;
 }
@@ -78,13 +86,21 @@ std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>&
       if (!value(&o.trail) || o.trail.empty()) return fail("--trail needs a trail file");
     } else if (a == "--trackmap") {
       if (!value(&o.trackMap) || o.trackMap.empty()) return fail("--trackmap needs a track editor map file");
+    } else if (a == "--print-pdf") {
+      if (!value(&o.printPdf) || o.printPdf.empty()) return fail("--print-pdf needs a PDF file name");
+    } else if (a == "--atlas") {
+      if (!value(&o.atlas) || o.atlas.empty()) return fail("--atlas needs an atlas folder");
+    } else if (a == "--layer") {
+      if (!value(&v) || !ParseInt(v, 0, 99, &n)) return fail("--layer needs a zoom level from 0 to 99");
+      o.layer = static_cast<int>(n);
     } else if (a == "--ondraw") {
       o.ondraw = true;
     } else {
       return fail("unknown argument '" + a + "'");
     }
   }
-  if (!havePicture) return fail("--snapshot PNG is required");
+  if (!havePicture && o.printPdf.empty()) return fail("--snapshot PNG or --print-pdf PDF is required");
+  if (o.layer >= 0 && o.atlas.empty()) return fail("--layer needs --atlas");
   if (o.lines >= 0 && o.replayLog.empty()) return fail("--lines needs --replay");
   return o;
 }
@@ -93,6 +109,12 @@ int RunSnapshot(const SnapshotOptions& options) {
   LoggingPrompt prompt(stderr);
   Services services;
   services.prompt = &prompt;
+  // An atlas picture is drawn with default settings kept in memory: the user's settings are not touched.
+  MemorySettingsStore memory;
+  if (!options.atlas.empty()) {
+    SettingsReset(memory, prompt, DataRoot()).CheckRegistry(false);
+    services.store = &memory;
+  }
   CROVEXApp app(services);
   app.SetUnattended(true);
   app.InitInstance(true);
@@ -126,6 +148,22 @@ int RunSnapshot(const SnapshotOptions& options) {
     std::fprintf(stderr, "rovex: cannot read the track editor map %s\n", options.trackMap.c_str());
     return 1;
   }
+  if (!options.atlas.empty()) {
+    int layer = options.layer;
+    if (layer < 0) {
+      // The first folder of the atlas whose name ends in a zoom level.
+      for (const std::string& name : atlas::SortedListing(options.atlas)) {
+        const size_t n = name.size();
+        if (n >= 2 && std::isdigit(static_cast<unsigned char>(name[n - 2])) &&
+            std::isdigit(static_cast<unsigned char>(name[n - 1]))) {
+          layer = std::atoi(name.substr(n - 2).c_str());
+          break;
+        }
+      }
+    }
+    system.Registry().WriteTextSetting("AtlasFolder", options.atlas);
+    system.Registry().WriteNumberSetting("AtlasZoom", static_cast<uint32_t>(layer < 0 ? 0 : layer));
+  }
   if (options.mode != 0) system.SwitchToMode(options.mode);
   if (options.ondraw) system.RunCommand(cmd::kDoAnOndraw);
   if (!options.replayLog.empty()) {
@@ -138,6 +176,22 @@ int RunSnapshot(const SnapshotOptions& options) {
   // Whatever was posted on the way (messages, calls from GPS input) is handled before the picture is taken.
   QApplication::processEvents();
 
+  if (!options.printPdf.empty()) {
+    bool printed = false;
+    if (options.mode == kTrekbuddyMode && !options.atlas.empty()) {
+      printed = system.Get<AtlasFeature>().PrintAtlasToPdf(options.printPdf);
+    } else {
+      ViewPrintRequest request;
+      request.mode = system.ViewMode();
+      request.pdfFile = options.printPdf;
+      printed = RunViewPrint(request, view);
+    }
+    if (!printed) {
+      std::fprintf(stderr, "rovex: cannot print to %s\n", options.printPdf.c_str());
+      return 1;
+    }
+    if (options.picture.empty()) return 0;
+  }
   if (!view.Picture().save(FromSystemText(options.picture), "PNG")) {
     std::fprintf(stderr, "rovex: cannot write the picture %s\n", options.picture.c_str());
     return 1;

@@ -22,9 +22,12 @@ struct SnapshotOptions {
   std::string route;       // route file to load, empty for the one loaded at start-up
   std::string trail;       // trail file to load, empty for the one loaded at start-up
   std::string trackMap;    // track editor map to open with all its tracks, the view fitted to them
+  std::string atlas;       // atlas folder to show; the run then keeps its settings in memory
+  int layer = -1;          // atlas zoom level; -1 for the atlas's first layer
+  std::string printPdf;    // print the view (or, with --atlas in mode 7, the layer) to this PDF
 };
 
-// True when the arguments ask for a snapshot.
+// True when the arguments ask for a snapshot or a printed PDF.
 bool WantsSnapshot(const std::vector<std::string>& args);
 
 // The options, or an error text for a usage message.
@@ -32,7 +35,8 @@ std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>&
 
 inline constexpr const char* kSnapshotUsage =
     "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--route FILE] [--trail FILE] [--trackmap MAP] [--replay LOG [--lines K]] "
-    "[--size WxH]";
+    "[--size WxH] [--atlas ATLAS [--layer N]]\n"
+    "       rovex --print-pdf PDF [--mode N] [--atlas ATLAS [--layer N]] [same options]";
 
 // Needs a QApplication. Returns the process exit code.
 int RunSnapshot(const SnapshotOptions& options);

@@ -41,6 +41,7 @@ int CmdTrack(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRoute(const std::vector<std::string>& args, CliContext& ctx);
 int CmdRecord(const std::vector<std::string>& args, CliContext& ctx);
 int CmdPoi(const std::vector<std::string>& args, CliContext& ctx);
+int CmdAtlas(const std::vector<std::string>& args, CliContext& ctx);
 int CmdStartup(const std::vector<std::string>& args, CliContext& ctx);
 
 }  // namespace rovex::cli

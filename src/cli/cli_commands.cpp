@@ -24,6 +24,7 @@ const std::vector<CliCommand>& Commands() {
       {"trail", "trail FILE", CmdTrail},
       {"trackmap", "trackmap show MAP | trackmap save MAP OUT", CmdTrackmap},
       {"track", "track points LOG | track trim LOG FROM TO OUT", CmdTrack},
+      {"atlas", "atlas info ATLAS | atlas pan ATLAS LAYER", CmdAtlas},
   };
   return commands;
 }

@@ -18,6 +18,7 @@ class Clipboard;
 class SerialPorts;
 class SpeechOutput;
 class PowerControl;
+class ImageLoader;
 
 struct Services {
   SettingsStore* store = nullptr;
@@ -31,6 +32,7 @@ struct Services {
   SerialPorts* serialPorts = nullptr;
   SpeechOutput* speech = nullptr;  // the route voice
   PowerControl* power = nullptr;   // the shutdown dialog
+  ImageLoader* images = nullptr;   // atlas tile headers and pan pictures
 };
 
 }  // namespace rovex

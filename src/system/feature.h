@@ -66,8 +66,10 @@ class Feature {
   virtual void RegisterCommands(CommandRegistry&) {}
   // A key pressed in the view (its virtual-key code) before the accelerators see it; true when used.
   virtual bool OnKeyDown(int /*key*/) { return false; }
-  // A mouse message in the view; true when used.
+  // A mouse button or wheel in the view; true when used.
   virtual bool OnMouse(const MouseEvent&) { return false; }
+  // The view's size changed (minimised: the window was minimised).
+  virtual void OnViewResized(int /*width*/, int /*height*/, bool /*minimised*/) {}
   // A message posted to the view that the root does not handle itself; true when used.
   virtual bool OnPostedMessage(uint32_t /*message*/, uintptr_t /*wParam*/, intptr_t /*lParam*/) { return false; }
 

@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "platform/message_poster.h"
 #include "platform/posix_serial_ports.h"
+#include "system/atlas_feature.h"
 #include "system/camera_feature.h"
 #include "system/compass_feature.h"
 #include "system/command_ids.h"
@@ -87,6 +88,7 @@ RovexSystem::RovexSystem(const Services& services, ViewHost& host)
   Add<StartOptionsFeature>();
   Add<CompassFeature>(Get<RouteFeature>());
   Add<TrailFeature>(Get<RouteFeature>(), Get<CompassFeature>());
+  Add<AtlasFeature>([this](int mode) { SwitchToMode(mode); });
 
   RegisterModeCommands();
   CommandRegistry& commands = *this;
@@ -172,6 +174,10 @@ bool RovexSystem::OnMouse(const MouseEvent& event) {
     if (f->OnMouse(event)) return true;
   }
   return false;
+}
+
+void RovexSystem::OnViewResized(int width, int height, bool minimised) {
+  for (auto& f : m_features) f->OnViewResized(width, height, minimised);
 }
 
 // ---- Mode switching ----
@@ -376,9 +382,10 @@ void RovexSystem::DrawPanels() {
 }
 
 void RovexSystem::DrawMode(int viewMode, const char* sentence, bool pending) {
-  if (NothingReceivedYet()) return;
-  const DrawState state = DrawStateNow(sentence, pending);
   const int mode = EffectiveViewMode(viewMode);
+  // The track editor and the atlas draw before anything was received.
+  if (NothingReceivedYet() && mode != kTrackEditorMode && mode != kTrekbuddyMode) return;
+  const DrawState state = DrawStateNow(sentence, pending);
   for (auto& f : m_features) {
     if (f->DrawMode(mode, *m_canvas, state)) return;
   }

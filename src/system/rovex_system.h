@@ -81,6 +81,8 @@ class RovexSystem final : public SystemContext,
   bool OnKeyDown(int key);
   // A mouse message in the view; true when a feature used it.
   bool OnMouse(const MouseEvent& event);
+  // The view's size changed.
+  void OnViewResized(int width, int height, bool minimised);
 
   // Enters a mode the way its own command does from the Camera view.
   void SwitchToMode(int mode);
