@@ -10,13 +10,6 @@
 
 namespace rovex::poi_view {
 
-using map_panel::DrawCameraLetters;
-using map_panel::DrawCrossHair;
-using map_panel::InsideRadius;
-using map_panel::MapX;
-using map_panel::MapY;
-using map_panel::WhiteOnBlack;
-
 namespace {
 
 constexpr Rgb kBorderGrey{190, 190, 190};
@@ -33,14 +26,15 @@ void DrawPoiView(Canvas& canvas, const PoiViewData& data) {
   canvas.SelectBrush(Brush{kBlack});
   canvas.Rectangle(1, 123, 750, 445);
 
-  WhiteOnBlack(canvas, kFontHeight);
+  map_panel::WhiteOnBlack(canvas, kFontHeight);
   const double radius = data.mapRadius;
   if (data.pois && radius > 0.0) {
     for (const PoiRecord& poi : *data.pois) {
       double east = 0.0, north = 0.0;
       if (!OffsetFromFix(data.fix, CAtof(poi.longitude.c_str()), CAtof(poi.latitude.c_str()), &east, &north)) continue;
-      if (!InsideRadius(east, north, radius)) continue;
-      canvas.TextOut(MapX(east, radius), MapY(north, radius), ("* " + poi.description.str()).substr(0, kLabelLimit));
+      if (!map_panel::InsideRadius(east, north, radius)) continue;
+      canvas.TextOut(map_panel::MapX(east, radius), map_panel::MapY(north, radius),
+                     ("* " + poi.description.str()).substr(0, kLabelLimit));
     }
   }
   canvas.TextOut(240, 380, camera_view::MapRadiusText(radius));
@@ -48,9 +42,9 @@ void DrawPoiView(Canvas& canvas, const PoiViewData& data) {
   canvas.TextOut(120, 420, "Long. " + FormatFixed(data.fix.longitude, 6));
   canvas.TextOut(240, 420, camera_view::TimeText(data.fix, data.timeZone));
 
-  DrawCrossHair(canvas);
+  map_panel::DrawCrossHair(canvas);
 
-  if (radius > 0.0 && data.cameras) DrawCameraLetters(canvas, data.fix, *data.cameras, radius);
+  if (radius > 0.0 && data.cameras) map_panel::DrawCameraLetters(canvas, data.fix, *data.cameras, radius);
 }
 
 }  // namespace rovex::poi_view

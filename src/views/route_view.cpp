@@ -8,13 +8,6 @@
 
 namespace rovex::route_view {
 
-using map_panel::DrawCameraLetters;
-using map_panel::DrawCrossHair;
-using map_panel::InsideRadius;
-using map_panel::MapX;
-using map_panel::MapY;
-using map_panel::WhiteOnBlack;
-
 namespace {
 
 constexpr int kFontHeight = 18;
@@ -62,11 +55,12 @@ void DrawRouteView(Canvas& canvas, const RouteViewData& data) {
   canvas.SelectBrush(Brush{kBlack});
   canvas.Rectangle(kMapLeft, kMapTop, kMapRight, kMapBottom);
 
-  WhiteOnBlack(canvas, kFontHeight);
+  map_panel::WhiteOnBlack(canvas, kFontHeight);
   const double radius = data.mapRadius;
   if (radius > 0.0) {
     for (const RouteViewPoint& p : data.points) {
-      if (InsideRadius(p.east, p.north, radius)) canvas.TextOut(MapX(p.east, radius), MapY(p.north, radius), p.label);
+      if (!map_panel::InsideRadius(p.east, p.north, radius)) continue;
+      canvas.TextOut(map_panel::MapX(p.east, radius), map_panel::MapY(p.north, radius), p.label);
     }
   }
   canvas.TextOut(10, 420, data.nearestLine);
@@ -82,9 +76,9 @@ void DrawRouteView(Canvas& canvas, const RouteViewData& data) {
     y += 20;
   }
 
-  DrawCrossHair(canvas);
+  map_panel::DrawCrossHair(canvas);
 
-  if (radius > 0.0 && data.cameras) DrawCameraLetters(canvas, data.fix, *data.cameras, radius);
+  if (radius > 0.0 && data.cameras) map_panel::DrawCameraLetters(canvas, data.fix, *data.cameras, radius);
 }
 
 }  // namespace rovex::route_view
