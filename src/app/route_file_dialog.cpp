@@ -9,8 +9,7 @@ namespace rovex {
 
 CDlg_Route_File::CDlg_Route_File(RouteFileDialogModel& model, QWidget* parent)
     : PathDialog(QString::fromLatin1(RouteFileDialogModel::kTitle), QStringLiteral("Route &file"), 298, model.path,
-                 [&model] { model.Browse(); }, parent),
-      m_model(model) {
+                 [&model] { model.Browse(); }, parent) {
   m_layout->addWidget(OkCancelButtons(this));
 }
 

@@ -13,9 +13,6 @@ class CDlg_Route_File final : public PathDialog {
  public:
   CDlg_Route_File(RouteFileDialogModel& model, QWidget* parent = nullptr);
   void accept() override;
-
- private:
-  RouteFileDialogModel& m_model;
 };
 
 }  // namespace rovex
