@@ -1,8 +1,5 @@
 // The camera database readers: any bytes must read without a fault, and the
 // position index must give exactly the list that reading every line gives.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -14,14 +11,12 @@
 #include "cameras/camera_file_reader.h"
 #include "cameras/camera_index.h"
 
+#include "fuzz_input_file.h"
+
 namespace {
 
 const std::string& FilePath() {
-  static const std::string path = [] {
-    char folder[] = "/tmp/rovex-fuzz-cameras-XXXXXX";
-    if (!mkdtemp(folder)) std::abort();
-    return std::string(folder) + "/cameras.txt";
-  }();
+  static const std::string path = rovex_fuzz::MakeFolder("cameras") + "/cameras.txt";
   return path;
 }
 
@@ -29,10 +24,7 @@ const std::string& FilePath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string& path = FilePath();
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return 0;
-  if (size > 0) std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  if (!rovex_fuzz::WriteInput(path, data, size)) return 0;
 
   static rovex::CameraIndex index;
   rovex::CameraExcludeNames excluded({"GATSO", "specs"});

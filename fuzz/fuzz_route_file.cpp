@@ -1,8 +1,6 @@
 // The route file reader and everything that then works on what it read: any
 // bytes must read without a fault, the stored texts must keep their widths,
 // and following, labelling and listing the route must not fault either.
-#include <stdlib.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,14 +15,12 @@
 #include "routes/route_line.h"
 #include "routes/route_voice.h"
 
+#include "fuzz_input_file.h"
+
 namespace {
 
 const std::string& FilePath() {
-  static const std::string path = [] {
-    char folder[] = "/tmp/rovex-fuzz-route-XXXXXX";
-    if (!mkdtemp(folder)) std::abort();
-    return std::string(folder) + "/route.csv";
-  }();
+  static const std::string path = rovex_fuzz::MakeFolder("route") + "/route.csv";
   return path;
 }
 
@@ -39,10 +35,7 @@ class CountingSpeech final : public rovex::SpeechOutput {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string& path = FilePath();
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return 0;
-  if (size > 0) std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  if (!rovex_fuzz::WriteInput(path, data, size)) return 0;
 
   rovex::Route route;
   if (rovex::ReadRouteFile(path, &route) != rovex::RouteReadResult::Read) std::abort();

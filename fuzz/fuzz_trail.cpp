@@ -1,8 +1,6 @@
 // The trail reader and everything that then works on what it read: any bytes
 // must read without a fault, the count must be what was stored, and drawing
 // the trail view over it must not fault either.
-#include <stdlib.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,14 +10,12 @@
 #include "trail/trail_reader.h"
 #include "views/trail_view.h"
 
+#include "fuzz_input_file.h"
+
 namespace {
 
 const std::string& FilePath() {
-  static const std::string path = [] {
-    char folder[] = "/tmp/rovex-fuzz-trail-XXXXXX";
-    if (!mkdtemp(folder)) std::abort();
-    return std::string(folder) + "/trail.gpx";
-  }();
+  static const std::string path = rovex_fuzz::MakeFolder("trail") + "/trail.gpx";
   return path;
 }
 
@@ -27,10 +23,7 @@ const std::string& FilePath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string& path = FilePath();
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return 0;
-  if (size > 0) std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  if (!rovex_fuzz::WriteInput(path, data, size)) return 0;
 
   rovex::TrackList trail;
   if (rovex::ReadTrailFile(path, &trail) != rovex::TrailReadResult::Read) std::abort();

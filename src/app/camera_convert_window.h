@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-class QCheckBox;
+#include "app/convert_window.h"
 
 // The "Pocket GPS camera to CSV file" and "Garmin to CSV file" dialogs: a
 // camera list (comma-separated or OV2) into the camera file, replacing it or
@@ -10,29 +8,19 @@ class QCheckBox;
 
 namespace rovex {
 
-class FileBox;
-class UserPrompt;
 namespace converters {
 class CameraConvertDialog;
 }
 
-class CDlgCameraConvert final : public QDialog {
+class CDlgCameraConvert final : public AppendConvertWindow {
   Q_OBJECT
  public:
   CDlgCameraConvert(converters::CameraConvertDialog& model, UserPrompt& prompt, QWidget* parent = nullptr);
 
-  FileBox* Source() const { return m_source; }
-  FileBox* Destination() const { return m_destination; }
-  QCheckBox* Append() const { return m_append; }
-
  private:
-  void Convert();
+  void Convert() override;
 
   converters::CameraConvertDialog& m_model;
-  UserPrompt& m_prompt;
-  FileBox* m_source;
-  FileBox* m_destination;
-  QCheckBox* m_append;
 };
 
 }  // namespace rovex

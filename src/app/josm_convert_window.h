@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QDialog>
-
-class QPushButton;
+#include "app/convert_window.h"
 
 // The "Convert JOSM GPX to map project" dialog: a GPX file of several track
 // sections into one NMEA log a section and a track editor map that lists
@@ -10,28 +8,21 @@ class QPushButton;
 
 namespace rovex {
 
-class FileBox;
-class UserPrompt;
 namespace converters {
 class ConvertJosmDialog;
 }
 
-class CDlgConvertJOSM final : public QDialog {
+class CDlgConvertJOSM final : public ConvertWindow {
   Q_OBJECT
  public:
   CDlgConvertJOSM(converters::ConvertJosmDialog& model, UserPrompt& prompt, QWidget* parent = nullptr);
 
-  FileBox* Source() const { return m_source; }
-  FileBox* Destination() const { return m_destination; }
   QPushButton* ConvertButton() const { return m_convert; }
 
  private:
-  void Convert();
+  void Convert() override;
 
   converters::ConvertJosmDialog& m_model;
-  UserPrompt& m_prompt;
-  FileBox* m_source;
-  FileBox* m_destination;
   QPushButton* m_convert;
 };
 

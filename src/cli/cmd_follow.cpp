@@ -214,47 +214,10 @@ int CmdFollow(const std::vector<std::string>& args, CliContext& ctx) {
   }
   pipeline.SetRefreshCounter(SentencePipeline::kRefreshReplay);
 
-  class Following final : public ReplayTarget {
-   public:
-    Following(SentenceMailbox& mailbox, SentencePipeline& pipeline, FollowingPass& pass, ReplayPosition& at,
-              const LogReplay& replay, CameraTextEvents* events)
-        : m_mailbox(mailbox), m_pipeline(pipeline), m_pass(pass), m_at(at), m_replay(replay), m_events(events) {}
-    bool PlaceAndDraw(std::string_view line) override {
-      m_at.line = m_replay.LineNumber();
-      m_mailbox.Overwrite(line);
-      m_pipeline.DrawingPass(&m_pass);
-      return true;
-    }
-    bool RunPipeline() override {
-      m_at.line = m_replay.LineNumber();
-      m_pipeline.RunPipeline();
-      if (m_events) m_events->PrintChanges();
-      return true;
-    }
-
-   private:
-    SentenceMailbox& m_mailbox;
-    SentencePipeline& m_pipeline;
-    FollowingPass& m_pass;
-    ReplayPosition& m_at;
-    const LogReplay& m_replay;
-    CameraTextEvents* m_events;
-  };
   FollowingPass pass(follower, route, pipeline, viewMode != kRouteMode, options.heading ? ctx.out : nullptr, at);
-  Following target(mailbox, pipeline, pass, at, replay, cameraEvents.get());
-
-  LogReplay::Step step;
-  while ((step = replay.PlayNext(target)) == LogReplay::Step::Played) {
-  }
-  if (step == LogReplay::Step::ReadError) {
-    std::fprintf(ctx.err, "rovex-cli: error reading %s: %s\n", options.log.c_str(), std::strerror(replay.ErrorNumber()));
-    return 1;
-  }
-  if (std::fflush(ctx.out) != 0 || std::ferror(ctx.out)) {
-    std::fputs("rovex-cli: error writing the output\n", ctx.err);
-    return 1;
-  }
-  return 0;
+  PrintingReplayTarget target(mailbox, pipeline, at, replay, cameraEvents.get(),
+                              [&pipeline, &pass] { pipeline.DrawingPass(&pass); });
+  return PlayToEnd(replay, target, options.log, ctx);
 }
 
 }  // namespace rovex::cli

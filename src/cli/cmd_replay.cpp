@@ -117,46 +117,9 @@ int CmdReplay(const std::vector<std::string>& args, CliContext& ctx) {
   }
   pipeline.SetRefreshCounter(SentencePipeline::kRefreshReplay);
 
-  // The replay's steps with no window: each line parsed as its drawing pass
-  // would, then the pipeline, then whatever it changed printed.
-  class Printing final : public ReplayTarget {
-   public:
-    Printing(SentenceMailbox& mailbox, SentencePipeline& pipeline, CameraSteps& steps, ReplayPosition& at,
-             const LogReplay& replay, std::FILE* out)
-        : m_mailbox(mailbox), m_pipeline(pipeline), m_at(at), m_replay(replay), m_events(out, at, steps) {}
-    bool PlaceAndDraw(std::string_view line) override {
-      m_at.line = m_replay.LineNumber();
-      m_mailbox.Overwrite(line);
-      m_pipeline.ParseSentence();
-      return true;
-    }
-    bool RunPipeline() override {
-      m_at.line = m_replay.LineNumber();
-      m_pipeline.RunPipeline();
-      m_events.PrintChanges();
-      return true;
-    }
-
-   private:
-    SentenceMailbox& m_mailbox;
-    SentencePipeline& m_pipeline;
-    ReplayPosition& m_at;
-    const LogReplay& m_replay;
-    CameraTextEvents m_events;
-  } target(mailbox, pipeline, steps, at, replay, ctx.out);
-
-  LogReplay::Step step;
-  while ((step = replay.PlayNext(target)) == LogReplay::Step::Played) {
-  }
-  if (step == LogReplay::Step::ReadError) {
-    std::fprintf(ctx.err, "rovex-cli: error reading %s: %s\n", options.log.c_str(), std::strerror(replay.ErrorNumber()));
-    return 1;
-  }
-  if (std::fflush(ctx.out) != 0 || std::ferror(ctx.out)) {
-    std::fputs("rovex-cli: error writing the output\n", ctx.err);
-    return 1;
-  }
-  return 0;
+  CameraTextEvents events(ctx.out, at, steps);
+  PrintingReplayTarget target(mailbox, pipeline, at, replay, &events, [&pipeline] { pipeline.ParseSentence(); });
+  return PlayToEnd(replay, target, options.log, ctx);
 }
 
 }  // namespace rovex::cli

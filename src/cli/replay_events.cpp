@@ -1,5 +1,10 @@
 #include "cli/replay_events.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include "gps/sentence_mailbox.h"
+#include "gps/sentence_pipeline.h"
 #include "platform/data_root.h"
 #include "platform/file_settings_store.h"
 #include "settings/settings_table.h"
@@ -27,6 +32,35 @@ void CameraTextEvents::PrintChanges() {
     m_specs = m_steps.Specs().SpecsLine().str();
     PrintEvent(m_out, m_at, "specs", m_specs);
   }
+}
+
+bool PrintingReplayTarget::PlaceAndDraw(std::string_view line) {
+  m_at.line = m_replay.LineNumber();
+  m_mailbox.Overwrite(line);
+  m_parse();
+  return true;
+}
+
+bool PrintingReplayTarget::RunPipeline() {
+  m_at.line = m_replay.LineNumber();
+  m_pipeline.RunPipeline();
+  if (m_events) m_events->PrintChanges();
+  return true;
+}
+
+int PlayToEnd(LogReplay& replay, ReplayTarget& target, const std::string& log, CliContext& ctx) {
+  LogReplay::Step step;
+  while ((step = replay.PlayNext(target)) == LogReplay::Step::Played) {
+  }
+  if (step == LogReplay::Step::ReadError) {
+    std::fprintf(ctx.err, "rovex-cli: error reading %s: %s\n", log.c_str(), std::strerror(replay.ErrorNumber()));
+    return 1;
+  }
+  if (std::fflush(ctx.out) != 0 || std::ferror(ctx.out)) {
+    std::fputs("rovex-cli: error writing the output\n", ctx.err);
+    return 1;
+  }
+  return 0;
 }
 
 void CopyStoredSettings(MemorySettingsStore* memory, CliContext& ctx) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "converters/converter_files.h"
 #include "converters/input_file.h"
 #include "converters/output_file.h"
 
@@ -73,28 +74,14 @@ std::string AddNewLinesToText(const std::string& text) {
 
 ConverterResult AddNewLines(const AddNewLinesOptions& options) {
   ConverterResult result;
-  if (options.source.empty()) {
-    result.Error("The source file name can not be empty");
-    return result;
-  }
-  if (options.destination.empty()) {
-    result.Error("The destination file name can not be empty");
-    return result;
-  }
-  if (SameFile(options.source, options.destination)) {
-    result.Error("The source and destination file names can not be the same.");
-    return result;
-  }
+  if (!CheckSourceAndDestination(options.source, options.destination, result)) return result;
   InputFile input(options.source);
   if (!input) {
-    result.Error("Error can't open source file\n" + options.source);
+    result.Error(CantOpenSourceMessage(options.source));
     return result;
   }
   OutputFile out;
-  if (!out.Open(options.destination, OutputFile::Mode::Replace)) {
-    result.Error("Error can't open destination file\n" + options.destination);
-    return result;
-  }
+  if (!OpenDestinationFile(out, options.destination, OutputFile::Mode::Replace, result)) return result;
   Splitter splitter;
   char buffer[1 << 16];
   std::string text;
@@ -114,13 +101,10 @@ ConverterResult AddNewLines(const AddNewLinesOptions& options) {
   splitter.Finish(&text);
   out.Write(text);
   if (std::ferror(input.get())) {
-    result.Error("Error can't open source file\n" + options.source);
+    result.Error(CantOpenSourceMessage(options.source));
     return result;
   }
-  if (!out.Commit()) {
-    result.Error("Error writing to output file.\nAborting save.");
-    return result;
-  }
+  if (!CommitDestination(out, result)) return result;
   result.Info("Finished writing to output file.");
   return result;
 }

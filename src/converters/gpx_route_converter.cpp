@@ -2,16 +2,14 @@
 
 #include <cstdio>
 
+#include "converters/converter_files.h"
 #include "converters/gpx_points_reader.h"
-#include "converters/input_file.h"
 #include "converters/output_file.h"
 #include "converters/text_encoding.h"
 
 namespace rovex::converters {
 
 namespace {
-
-const char* kWriteError = "Error writing to output file.\nAborting save.";
 
 // Collects the route file's lines as the points come.
 class RouteLines final : public GpxPointsHandler {
@@ -43,7 +41,7 @@ class RouteLines final : public GpxPointsHandler {
     }
     if (!m_out.Write(line)) {
       m_failed = true;
-      m_result.Error(kWriteError);
+      m_result.Error(kWriteErrorMessage);
     }
   }
 
@@ -64,29 +62,12 @@ class RouteLines final : public GpxPointsHandler {
 
 ConverterResult Convert(const GpxToRouteOptions& options, bool track) {
   ConverterResult result;
-  if (options.source.empty()) {
-    result.Error("The source file name can not be empty");
-    return result;
-  }
-  if (options.destination.empty()) {
-    result.Error("The destination file name can not be empty");
-    return result;
-  }
-  if (SameFile(options.source, options.destination)) {
-    result.Error("The source and destination file names can not be the same.");
-    return result;
-  }
-  InputFile input(options.source);
+  if (!CheckSourceAndDestination(options.source, options.destination, result)) return result;
   std::string text;
-  if (!input || !ReadAll(input.get(), &text)) {
-    result.Error("Error can't open source file\n" + options.source);
-    return result;
-  }
+  if (!ReadSourceText(options.source, &text, result)) return result;
   OutputFile out;
-  if (!out.Open(options.destination, options.append ? OutputFile::Mode::Append : OutputFile::Mode::Replace)) {
-    result.Error("Error can't open destination file\n" + options.destination);
-    return result;
-  }
+  const OutputFile::Mode mode = options.append ? OutputFile::Mode::Append : OutputFile::Mode::Replace;
+  if (!OpenDestinationFile(out, options.destination, mode, result)) return result;
   RouteLines lines(out, result, track);
   GpxScanSummary summary = ReadGpxPoints(text, lines, options.progress);
   if (summary.cancelled) {
@@ -94,10 +75,7 @@ ConverterResult Convert(const GpxToRouteOptions& options, bool track) {
     return result;  // the destination is left as it was
   }
   if (lines.Failed()) return result;
-  if (!out.Commit()) {
-    result.Error(kWriteError);
-    return result;
-  }
+  if (!CommitDestination(out, result)) return result;
   char message[160];
   if (track) {
     std::snprintf(message, sizeof message, "Input %zu lines processed.\nOutput %u lines processed.\n\nConversion complete.",

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "converters/converter_files.h"
 #include "converters/gpx_points_reader.h"
 #include "converters/input_file.h"
 #include "converters/output_file.h"
@@ -21,8 +22,6 @@ constexpr std::size_t kMapDescSourceChars = 250;
 constexpr uint64_t kFirstPointMilliseconds = 1000;
 constexpr uint64_t kPointStepMilliseconds = 1000;
 
-const char* kWriteError = "Error writing to output file.\nAborting save.";
-
 class Sections final : public GpxPointsHandler {
  public:
   Sections(const std::string& base, ConverterResult& result) : m_base(base), m_result(result) {}
@@ -35,7 +34,7 @@ class Sections final : public GpxPointsHandler {
     entry.description = description;
     entry.path = path;
     if (!m_out.Open(path, OutputFile::Mode::Replace)) {
-      Fail("Error can't open destination file\n" + path);
+      Fail(CantOpenDestinationMessage(path));
       return false;
     }
     return true;
@@ -44,7 +43,7 @@ class Sections final : public GpxPointsHandler {
   bool End() {
     if (m_failed) return false;
     if (!m_out.Commit()) {
-      Fail(kWriteError);
+      Fail(kWriteErrorMessage);
       return false;
     }
     return true;
@@ -56,7 +55,7 @@ class Sections final : public GpxPointsHandler {
     double longitude = CAtof(point.longitude.c_str());
     m_out.Write(SyntheticGga(m_time, latitude, longitude));
     if (!m_out.Write(SyntheticRmc(m_time, latitude, longitude))) {
-      Fail(kWriteError);
+      Fail(kWriteErrorMessage);
       return;
     }
     m_time += kPointStepMilliseconds;
@@ -128,12 +127,8 @@ ConverterResult ConvertJosmToMapProject(const JosmOptions& options) {
     result.Error("Please choose a destination map file name.");
     return result;
   }
-  InputFile input(options.source);
   std::string text;
-  if (!input || !ReadAll(input.get(), &text)) {
-    result.Error("Error can't open source file\n" + options.source);
-    return result;
-  }
+  if (!ReadSourceText(options.source, &text, result)) return result;
   std::string base = JosmBaseName(options.destination);
   std::string mapFile = base + ".txt";
   if (SameFile(options.source, mapFile)) {

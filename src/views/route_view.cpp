@@ -2,60 +2,22 @@
 
 #include <cstdio>
 
-#include "cameras/camera_record.h"
-#include "nmea/c_number.h"
-#include "nmea/distance.h"
 #include "platform/c_format.h"
 #include "views/camera_view.h"
+#include "views/map_panel.h"
 
 namespace rovex::route_view {
+
 namespace {
 
-constexpr Rgb kCentreCross{0, 193, 230};
 constexpr int kFontHeight = 18;
-constexpr int kCameraFontHeight = 20;
 constexpr int kInfoX = 600;
-
-// Strictly inside the square of the map radius around the car.
-bool InsideRadius(double east, double north, double radius) {
-  return -radius < east && east < radius && -radius < north && north < radius;
-}
-
-int MapX(double east, double radius) { return static_cast<int>(kCentreX + east * 170.0 / radius); }
-int MapY(double north, double radius) { return static_cast<int>(kCentreY - north * 125.0 / radius); }
-
-void WhiteOnBlack(Canvas& canvas, int fontHeight) {
-  canvas.SelectFont(Font{"Times New Roman", fontHeight, 400});
-  canvas.SetTextColour(kWhite);
-  canvas.SetBackgroundColour(kBlack);
-  canvas.SetBackgroundMode(BackgroundMode::Opaque);
-}
-
-void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  canvas.MoveTo(x1, y1);
-  canvas.LineTo(x2, y2);
-}
 
 // printf's "%03.f": no decimals, at least three digits.
 std::string ThreeDigits(double value) {
   char text[400];
   std::snprintf(text, sizeof text, "%03.f", value);
   return text;
-}
-
-void DrawCameras(Canvas& canvas, const RouteViewData& data) {
-  if (!data.cameras) return;
-  WhiteOnBlack(canvas, kCameraFontHeight);
-  for (const CameraRecord& camera : *data.cameras) {
-    double east = 0.0, north = 0.0;
-    if (camera.CamType.empty()) continue;
-    if (!OffsetFromFix(data.fix, CAtof(camera.Longitude.c_str()), CAtof(camera.Latitude.c_str()), &east, &north)) {
-      continue;
-    }
-    if (!InsideRadius(east, north, data.mapRadius)) continue;
-    canvas.TextOut(MapX(east, data.mapRadius), MapY(north, data.mapRadius),
-                   std::string(1, camera.CamType.c_str()[0]));
-  }
 }
 
 }  // namespace
@@ -93,11 +55,12 @@ void DrawRouteView(Canvas& canvas, const RouteViewData& data) {
   canvas.SelectBrush(Brush{kBlack});
   canvas.Rectangle(kMapLeft, kMapTop, kMapRight, kMapBottom);
 
-  WhiteOnBlack(canvas, kFontHeight);
+  map_panel::WhiteOnBlack(canvas, kFontHeight);
   const double radius = data.mapRadius;
   if (radius > 0.0) {
     for (const RouteViewPoint& p : data.points) {
-      if (InsideRadius(p.east, p.north, radius)) canvas.TextOut(MapX(p.east, radius), MapY(p.north, radius), p.label);
+      if (!map_panel::InsideRadius(p.east, p.north, radius)) continue;
+      canvas.TextOut(map_panel::MapX(p.east, radius), map_panel::MapY(p.north, radius), p.label);
     }
   }
   canvas.TextOut(10, 420, data.nearestLine);
@@ -113,16 +76,9 @@ void DrawRouteView(Canvas& canvas, const RouteViewData& data) {
     y += 20;
   }
 
-  canvas.SelectPen(Pen{kWhite});
-  Line(canvas, 86, 261, 166, 261);
-  Line(canvas, 204, 261, 284, 261);
-  Line(canvas, 184, 163, 184, 243);
-  Line(canvas, 184, 283, 184, 363);
-  canvas.SelectPen(Pen{kCentreCross});
-  Line(canvas, 166, 261, 204, 261);
-  Line(canvas, 184, 243, 184, 283);
+  map_panel::DrawCrossHair(canvas);
 
-  if (radius > 0.0) DrawCameras(canvas, data);
+  if (radius > 0.0 && data.cameras) map_panel::DrawCameraLetters(canvas, data.fix, *data.cameras, radius);
 }
 
 }  // namespace rovex::route_view
