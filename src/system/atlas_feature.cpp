@@ -137,6 +137,9 @@ bool AtlasFeature::OnMouse(const MouseEvent& e) {
       return true;
     case MouseAction::LeftDown:
       break;
+    default:
+      // Releases and double clicks of the left button do nothing on the atlas.
+      return true;
   }
   if (e.y < 32) {
     switch (atlas::HitToolbar(e.x)) {

@@ -20,15 +20,29 @@
 namespace rovex {
 namespace {
 
-// Fonts, the clipboard and the sound queue need an application object.
-QGuiApplication& App() {
-  static int argc = 1;
-  static char name[] = "test_qtplatform";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  return *app;
-}
+// Fonts, the clipboard and the sound queue need an application object: one for
+// the whole program, deleted at its end so that the font cache goes with it.
+class QtEnvironment final : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "test_qtplatform";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    m_app = new QGuiApplication(argc, argv);
+  }
+  void TearDown() override {
+    delete m_app;
+    m_app = nullptr;
+  }
+
+ private:
+  QGuiApplication* m_app = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+QGuiApplication& App() { return *static_cast<QGuiApplication*>(QCoreApplication::instance()); }
 
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
