@@ -8,6 +8,11 @@
 #include <memory>
 
 #include "app/rovex_view.h"
+#include "qtplatform/qt_canvas.h"
+#include "system/rovex_system.h"
+#include "system/track_editor_feature.h"
+#include "system/view_mode.h"
+#include "views/track_editor_print.h"
 #include "platform/user_prompt.h"
 
 namespace rovex {
@@ -24,9 +29,31 @@ QPrinter& SharedPrinter() {
   return *printer;
 }
 
+// The track editor prints its own picture at the page's resolution.
+void DrawTrackEditorPage(CROVEXView& view, QPainter& painter) {
+  RovexSystem& system = view.System();
+  trackeditor::TrackEditorSession& session = system.Get<TrackEditorFeature>().Session();
+  track_editor_view::PrintFrame frame;
+  frame.map = session.Map();
+  frame.view = &session.View();
+  frame.showRoadNames = system.View().flags.showRoadNames;
+  frame.showRoadRef = system.View().flags.showRoadRef;
+  const QRect page = painter.viewport();
+  QtCanvas canvas(page.width(), page.height());
+  track_editor_view::DrawPrintPicture(canvas, frame);
+  painter.drawImage(QPoint(0, 0), canvas.Image());
+}
+
 }  // namespace
 
 bool PrintViewPage(CROVEXView& view, QPrinter& printer) {
+  if (view.System().ViewMode() == kTrackEditorMode) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    DrawTrackEditorPage(view, painter);
+    painter.end();
+    return true;
+  }
   view.RunDrawingPass();
   const QImage& picture = view.Picture();
   QPainter painter;

@@ -13,7 +13,8 @@ namespace rovex {
 
 class CROVEXView;
 
-// Draws the view's current picture on the printer's page, fitted with its proportions kept.
+// Draws the view's current picture on the printer's page, fitted with its proportions kept; the
+// track editor (mode 5) draws its print picture at the page's resolution instead.
 bool PrintViewPage(CROVEXView& view, QPrinter& printer);
 // Carries out the request for the view (the dialogs' parent); false when nothing was printed.
 bool RunViewPrint(const ViewPrintRequest& request, CROVEXView& view);

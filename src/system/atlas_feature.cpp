@@ -135,7 +135,12 @@ bool AtlasFeature::OnMouse(const MouseEvent& e) {
       m_viewer.Drag(m_rightDownX, m_rightDownY, e.x, e.y);
       Moved();
       return true;
+    case MouseAction::LeftUp:
+    case MouseAction::RightDoubleClick:
+      return true;
+    // The second press of a double click is a press like the first.
     case MouseAction::LeftDown:
+    case MouseAction::LeftDoubleClick:
       break;
     default:
       // Releases and double clicks of the left button do nothing on the atlas.

@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "app/snapshot.h"
 #include "app_fixture.h"
@@ -171,6 +172,28 @@ TEST(Snapshot, WritesThePictureOfTheViewAtTheAskedSize) {
   // The mode switch cleared the view: a grey frame around the day background.
   EXPECT_EQ(picture.pixelColor(0, 0), QColor(190, 190, 190));
   EXPECT_EQ(picture.pixelColor(320, 200), QColor(Qt::white));
+  unsetenv("ROVEX_CONFIG");
+  unsetenv("ROVEX_HOME");
+}
+
+TEST(Snapshot, PrintsTheTrackEditorMapToAPdf) {
+  testing::TempDir dir;
+  setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
+  setenv("ROVEX_HOME", dir.Path().c_str(), 1);
+  {
+    std::ofstream map(dir.File("map.txt"));
+    map << ";ROVEX Track Editor\nMapDesc:Demo drive\nzoom:10\nTrkDesc:Demo drive\nTrkPath:" << ROVEX_SOURCE_DIR
+        << "/data/demo/demo_drive.txt\n";
+  }
+  std::string error;
+  auto o = ParseSnapshotArgs({"--print-pdf", dir.File("map.pdf"), "--mode", "5", "--trackmap", dir.File("map.txt")},
+                             &error);
+  ASSERT_TRUE(o) << error;
+  EXPECT_EQ(RunSnapshot(*o), 0);
+  std::ifstream pdf(dir.File("map.pdf"), std::ios::binary);
+  std::string start(5, '\0');
+  pdf.read(start.data(), 5);
+  EXPECT_EQ(start, "%PDF-");
   unsetenv("ROVEX_CONFIG");
   unsetenv("ROVEX_HOME");
 }
