@@ -142,9 +142,6 @@ bool AtlasFeature::OnMouse(const MouseEvent& e) {
     case MouseAction::LeftDown:
     case MouseAction::LeftDoubleClick:
       break;
-    default:
-      // Releases and double clicks of the left button do nothing on the atlas.
-      return true;
   }
   if (e.y < 32) {
     switch (atlas::HitToolbar(e.x)) {
