@@ -36,6 +36,7 @@ SentencePipeline::Taken SentencePipeline::TakeSentence() {
   // left pending for its own WM_GPS_SENTENCE rather than cleared unseen.
   Taken taken;
   taken.pending = m_mailbox.TakeForDrawing();
+  m_anyTaken = m_anyTaken || taken.pending;
   const std::string copy(m_mailbox.SharedSentence());
   bool checksumOk = false;
   if (taken.pending) {

@@ -83,6 +83,8 @@ class SentencePipeline {
   // with no window needs.
   PassEnd DrawingPass(DrawingHooks* hooks);
   PassEnd ParseSentence() { return DrawingPass(nullptr); }
+  // Whether any pass has taken a sentence from the mailbox since the start.
+  bool AnySentenceTaken() const { return m_anyTaken; }
 
   // WM_GPS_SENTENCE: the pipeline, then the drawing pass at once (redrawNow
   // runs the view's paint, which calls DrawingPass). When the window could not
@@ -106,6 +108,7 @@ class SentencePipeline {
   int m_refreshCounter = kRefreshStart;
   int m_viewMode = kViewModeCamera;
   bool m_fillBackground = false;
+  bool m_anyTaken = false;
   unsigned m_passes = 0;
   std::unique_ptr<TrackRing> m_track;
   std::function<std::unique_ptr<TrackRing>(int)> m_ringFactory;

@@ -361,7 +361,9 @@ void RovexSystem::DrawingPass(Canvas& canvas) {
   m_canvas = nullptr;
 }
 
-bool RovexSystem::NothingReceivedYet() const { return m_gps->HandOff().mailbox.SharedSentence()[0] == '\0'; }
+// Snap to route empties the sentence on purpose to draw each point: only a
+// view that has never taken a sentence shows its background alone.
+bool RovexSystem::NothingReceivedYet() const { return !m_pipeline->AnySentenceTaken(); }
 
 DrawState RovexSystem::DrawStateNow(std::string sentence, bool pending) const {
   return DrawState{m_view, m_pipeline->Fix(), m_pipeline->Track(), std::move(sentence), pending, m_services.canvas};

@@ -422,6 +422,20 @@ TEST(RouteFeature, KeyZeroSpeaksAtTheNextPassWhateverTheWindowSize) {
   }
 }
 
+// Snap to route puts the car on each point and draws the route view there,
+// although it empties the last sentence to do so.
+TEST(RouteFeature, SnapDrawsTheRouteViewAtThePoint) {
+  RouteFixture f;
+  RovexSystem& s = f.Start();
+  f.SelectRoute(f.dir.File("route.csv"));
+  s.SwitchToMode(kRouteMode);
+  f.Draw(f.canvas);
+  f.canvas.Clear();
+  s.RunCommand(cmd::kSnapToRoute);
+  EXPECT_NEAR(s.Fix().latitude, North(kLat, 1000), 1e-6);
+  EXPECT_FALSE(f.canvas.TextsEqual("Map radius 4km").empty()) << "the pass drew the route view";
+}
+
 // Entering any route-aware view drops a pending speak-nearest request and
 // starts the announcements afresh.
 TEST(RouteFeature, EnteringARouteAwareViewResetsFollowing) {
