@@ -42,30 +42,6 @@ const PrintKeyword kPrintKeywords[] = {
     {"railway-funicular", {kMountain, 0, PenStyle::DashDot}},
 };
 
-// Segments with one end inside the page horizontally and one inside vertically, joined into runs.
-void DrawPrintLine(Canvas& canvas, const EditorView& view, const std::vector<TrackPoint>& points, int width,
-                   int height) {
-  std::vector<CanvasPoint> run;
-  auto flush = [&] {
-    if (run.size() >= 2) canvas.Polyline(run);
-    run.clear();
-  };
-  auto inX = [&](ScreenPoint p) { return p.x > 0 && p.x < width - 20; };
-  auto inY = [&](ScreenPoint p) { return p.y > 0 && p.y < height - 150; };
-  ScreenPoint a = PrintProject(view, points.front().latitude, points.front().longitude);
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    const ScreenPoint b = PrintProject(view, points[i].latitude, points[i].longitude);
-    if ((inX(a) || inX(b)) && (inY(a) || inY(b))) {
-      if (run.empty()) run.push_back({a.x, a.y + kMapTop});
-      run.push_back({b.x, b.y + kMapTop});
-    } else {
-      flush();
-    }
-    a = b;
-  }
-  flush();
-}
-
 }  // namespace
 
 Pen PrintPen(std::string_view description) {
@@ -99,7 +75,8 @@ void DrawPrintPicture(Canvas& canvas, const PrintFrame& frame) {
     if (!entry.Visible() || entry.points->points.empty()) continue;
     const std::string_view description = entry.description ? *entry.description : std::string_view();
     canvas.SelectPen(PrintPen(description));
-    DrawPrintLine(canvas, view, entry.points->points, width, height);
+    DrawTrackLine(canvas, entry.points->points, width, height,
+                  [&view](const TrackPoint& t) { return PrintProject(view, t.latitude, t.longitude); });
     const TrackPoint& last = entry.points->points.back();
     const ScreenPoint p = PrintProject(view, last.latitude, last.longitude);
     if (!PrintLabelShown(p, width, height)) continue;

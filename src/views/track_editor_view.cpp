@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace rovex::track_editor_view {
@@ -44,29 +45,6 @@ std::string LabelAfter(std::string_view description, std::string_view key) {
   if (at == std::string_view::npos) return {};
   std::string_view rest = description.substr(at + key.size());
   return std::string(rest.substr(0, rest.find(':')));
-}
-
-// Segments with one end inside horizontally and one end inside vertically, joined into runs.
-void DrawTrackLine(Canvas& canvas, const EditorView& view, const std::vector<TrackPoint>& points, int width,
-                   int height) {
-  std::vector<CanvasPoint> run;
-  auto flush = [&] {
-    if (run.size() >= 2) canvas.Polyline(run);
-    run.clear();
-  };
-  auto inX = [&](ScreenPoint p) { return p.x > 0 && p.x < width - 20; };
-  auto inY = [&](ScreenPoint p) { return p.y > 0 && p.y < height - 150; };
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    const ScreenPoint a = view.Project(points[i - 1].latitude, points[i - 1].longitude);
-    const ScreenPoint b = view.Project(points[i].latitude, points[i].longitude);
-    if ((inX(a) || inX(b)) && (inY(a) || inY(b))) {
-      if (run.empty()) run.push_back({a.x, a.y + kMapTop});
-      run.push_back({b.x, b.y + kMapTop});
-    } else {
-      flush();
-    }
-  }
-  flush();
 }
 
 void Cross(Canvas& canvas, ScreenPoint p, Rgb colour) {
@@ -135,6 +113,30 @@ void DrawTrackBar(Canvas& canvas, const EditorView& view, int width) {
 
 }  // namespace
 
+void DrawTrackLine(Canvas& canvas, const std::vector<TrackPoint>& points, int width, int height,
+                   const std::function<ScreenPoint(const TrackPoint&)>& project) {
+  if (points.empty()) return;
+  std::vector<CanvasPoint> run;
+  auto flush = [&] {
+    if (run.size() >= 2) canvas.Polyline(run);
+    run.clear();
+  };
+  auto inX = [&](ScreenPoint p) { return p.x > 0 && p.x < width - 20; };
+  auto inY = [&](ScreenPoint p) { return p.y > 0 && p.y < height - 150; };
+  ScreenPoint a = project(points.front());
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const ScreenPoint b = project(points[i]);
+    if ((inX(a) || inX(b)) && (inY(a) || inY(b))) {
+      if (run.empty()) run.push_back({a.x, a.y + kMapTop});
+      run.push_back({b.x, b.y + kMapTop});
+    } else {
+      flush();
+    }
+    a = b;
+  }
+  flush();
+}
+
 Pen TrackPen(std::string_view description) {
   for (const Keyword& k : kKeywords) {
     if (description.find(k.text) != std::string_view::npos) return k.pen;
@@ -168,13 +170,14 @@ void TrackEditorPainter::DrawLayer(Canvas& layer, const EditorFrame& frame) {
   const int width = layer.Width(), height = layer.Height();
   layer.FillRect(0, 0, width, height, kBlack);
   const EditorView& view = *frame.view;
+  const auto onScreen = [&view](const TrackPoint& t) { return view.Project(t.latitude, t.longitude); };
   // The background map (height shading, then its lines) is drawn here first when one is loaded.
   if (frame.map) {
     for (const trackeditor::TrackEntry& entry : frame.map->TracksMem) {
       if (!entry.Visible() || entry.points->points.empty()) continue;
       const std::string_view description = entry.description ? *entry.description : std::string_view();
       layer.SelectPen(TrackPen(description));
-      DrawTrackLine(layer, view, entry.points->points, width, height);
+      DrawTrackLine(layer, entry.points->points, width, height, onScreen);
       const TrackPoint& last = entry.points->points.back();
       const ScreenPoint p = view.Project(last.latitude, last.longitude);
       if (!(p.x > 5 && p.x < width - 100 && p.y + kMapTop > 140 && p.y + kMapTop < height - 40)) continue;
@@ -192,7 +195,7 @@ void TrackEditorPainter::DrawLayer(Canvas& layer, const EditorFrame& frame) {
   }
   if (frame.edited && frame.edited->points.size() >= 2) {
     layer.SelectPen(Pen{kWhite, 1});
-    DrawTrackLine(layer, view, frame.edited->points, width, height);
+    DrawTrackLine(layer, frame.edited->points, width, height, onScreen);
   }
 }
 

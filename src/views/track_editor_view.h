@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ struct EditorFrame {
 
 // The pen of a track by the first keyword in its description.
 Pen TrackPen(std::string_view description);
+// A track as runs of segments with one end inside the map horizontally and one
+// inside vertically, each point placed by project (the screen's or the page's).
+void DrawTrackLine(Canvas& canvas, const std::vector<trackeditor::TrackPoint>& points, int width, int height,
+                   const std::function<trackeditor::ScreenPoint(const trackeditor::TrackPoint&)>& project);
 // The road label texts of a description ("name-" and "ref-" up to the next ':'); empty for none.
 std::string RoadName(std::string_view description);
 std::string RoadRef(std::string_view description);
