@@ -1,6 +1,8 @@
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "converters/add_new_lines.h"
 #include "converters/camera_converters.h"
 #include "converters/gpx_route_converter.h"
+#include "converters/hgt_contours.h"
 #include "converters/input_file.h"
 #include "converters/josm_converter.h"
 #include "converters/nmea_gpx_writer.h"
@@ -28,6 +31,7 @@ const char* kConvertUsage =
     "  gpx-track GPX CSV           track points to a route file\n"
     "  nmea-gpx LOG GPX            NMEA log to a GPX track [--route] [--distance M | --no-distance] [--course DEG]\n"
     "  josm GPX MAPFILE            JOSM track segments to a track editor map and its logs\n"
+    "  hgt-gpx HGT GPX             SRTM height tile to GPX contour tracks [--step M] [--range M]\n"
     "  add-newlines IN OUT         a line end after each GPX point, segment and name\n"
     "options:\n"
     "  --force    replace an existing output\n"
@@ -44,11 +48,24 @@ struct Args {
   double distance = 200.0;
   bool courseOn = false;
   double course = 25.0;
+  bool hgtOption = false;
+  int step = 20;
+  int range = 6;
 };
 
 int Usage(CliContext& ctx, const std::string& problem) {
   std::fprintf(ctx.err, "rovex-cli convert: %s\n%s", problem.c_str(), kConvertUsage);
   return 2;
+}
+
+// A whole number of metres that a height can hold.
+bool ParseMetres(const std::string& text, int* value) {
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || end == nullptr || *end != '\0' || errno != 0 || v < -32768 || v > 32767) return false;
+  *value = static_cast<int>(v);
+  return true;
 }
 
 bool ParseNumber(const std::string& text, double* value) {
@@ -105,6 +122,13 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     } else if (arg == "--course") {
       if (!value(&a.course)) return Usage(ctx, "--course needs a number of degrees");
       a.courseOn = true;
+    } else if (arg == "--step" || arg == "--range") {
+      int* target = arg == "--step" ? &a.step : &a.range;
+      if (i + 1 >= args.size() || !ParseMetres(args[i + 1], target)) {
+        return Usage(ctx, arg + " needs a whole number of metres");
+      }
+      ++i;
+      a.hgtOption = true;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return Usage(ctx, "unknown option '" + arg + "'");
     } else if (a.kind.empty()) {
@@ -118,7 +142,8 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
   const bool multi = a.kind == "pocketgps-multi";
   const bool appends = a.kind == "pocketgps" || a.kind == "garmin" || multi || a.kind == "gpx-route" ||
                        a.kind == "gpx-track";
-  const bool known = appends || a.kind == "nmea-gpx" || a.kind == "josm" || a.kind == "add-newlines";
+  const bool known = appends || a.kind == "nmea-gpx" || a.kind == "josm" || a.kind == "add-newlines" ||
+                     a.kind == "hgt-gpx";
   if (!known) return Usage(ctx, "unknown KIND '" + a.kind + "'");
   if (multi ? a.paths.size() < 2 : a.paths.size() != 2) return Usage(ctx, "wrong number of files for " + a.kind);
   if (a.append && !appends) return Usage(ctx, "--append does not apply to " + a.kind);
@@ -126,6 +151,7 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
   if ((a.route || !a.distanceOn || a.courseOn) && a.kind != "nmea-gpx") {
     return Usage(ctx, "--route, --distance, --no-distance and --course apply to nmea-gpx only");
   }
+  if (a.hgtOption && a.kind != "hgt-gpx") return Usage(ctx, "--step and --range apply to hgt-gpx only");
   if (a.typePrefix && !multi) return Usage(ctx, "--type-prefix applies to pocketgps-multi only");
 
   std::string output = a.paths.back();
@@ -157,6 +183,14 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     result = ConvertNmeaToGpx(options);
   } else if (a.kind == "josm") {
     result = ConvertJosmToMapProject({inputs[0], output, progress});
+  } else if (a.kind == "hgt-gpx") {
+    HgtToGpxOptions options;
+    options.source = inputs[0];
+    options.destination = output;
+    options.params.step = a.step;
+    options.params.contourRange = a.range;
+    options.progress = progress;
+    result = ConvertHgtToGpx(options);
   } else {
     result = AddNewLines({inputs[0], output, progress});
   }
