@@ -27,7 +27,7 @@ endfunction()
 
 # The subsystem modules below the user interface, in build order. The top
 # CMakeLists adds each whose folder exists; rovex_core_libraries lists those added.
-set(ROVEX_MODULES nmea gps cameras views routes trail trackeditor converters atlas system)
+set(ROVEX_MODULES nmea gps cameras osm views routes trail trackeditor converters atlas system)
 function(rovex_core_libraries out)
   set(libs rovex_platform rovex_settings)
   foreach(module ${ROVEX_MODULES})
