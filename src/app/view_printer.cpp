@@ -38,6 +38,8 @@ void DrawTrackEditorPage(CROVEXView& view, QPainter& painter) {
   frame.view = &session.View();
   frame.showRoadNames = system.View().flags.showRoadNames;
   frame.showRoadRef = system.View().flags.showRoadRef;
+  frame.showIcons = system.View().flags.showIcons;
+  frame.showNodeNames = system.View().flags.showNodeNames;
   const QRect page = painter.viewport();
   QtCanvas canvas(page.width(), page.height());
   track_editor_view::DrawPrintPicture(canvas, frame);

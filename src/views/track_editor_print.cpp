@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "views/track_editor_background.h"
 #include "views/track_editor_view.h"
 
 namespace rovex::track_editor_view {
@@ -91,7 +92,15 @@ void DrawPrintPicture(Canvas& canvas, const PrintFrame& frame) {
       if (std::string ref = RoadRef(description); !ref.empty()) canvas.TextOut(p.x, p.y + kMapTop, ref);
     }
   }
-  // The node icons and node names of a background map are drawn here once background maps are loaded.
+  NodeMarkStyle style;
+  style.scale = kPrintFactor;
+  style.nameFont = Font{"Times New Roman", 18 * kPrintFactor, 400};
+  style.nameColour = kBlack;
+  style.nameBackground = kWhite;
+  DrawNodeMarks(
+      canvas, *frame.map, frame.showIcons, frame.showNodeNames,
+      [&view](const TrackPoint& t) { return PrintProject(view, t.latitude, t.longitude); },
+      [width, height](ScreenPoint p) { return PositionShown(p, width, height); }, style);
 }
 
 }  // namespace rovex::track_editor_view

@@ -8,8 +8,8 @@
 
 // The track editor's printed page: the map's visible tracks alone (no texts,
 // bands, buttons, markers or track bar), at four times the screen's scale,
-// with print pens and the road labels in black on white. Node icons and node
-// names join it with the background maps.
+// with print pens, the road labels and node names in black on white, and the
+// node icons at four times their size.
 
 namespace rovex::track_editor_view {
 
@@ -21,6 +21,8 @@ struct PrintFrame {
   const trackeditor::EditorView* view = nullptr;
   bool showRoadNames = false;
   bool showRoadRef = false;
+  bool showIcons = false;
+  bool showNodeNames = false;
 };
 
 // The pen of a track on paper by the first keyword in its description.

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "views/track_editor_background.h"
+
 namespace rovex::track_editor_view {
 
 namespace {
@@ -171,7 +173,7 @@ void TrackEditorPainter::DrawLayer(Canvas& layer, const EditorFrame& frame) {
   layer.FillRect(0, 0, width, height, kBlack);
   const EditorView& view = *frame.view;
   const auto onScreen = [&view](const TrackPoint& t) { return view.Project(t.latitude, t.longitude); };
-  // The background map (height shading, then its lines) is drawn here first when one is loaded.
+  if (frame.heights) DrawHeightShading(layer, *frame.heights, view.shading);
   if (frame.map) {
     for (const trackeditor::TrackEntry& entry : frame.map->TracksMem) {
       if (!entry.Visible() || entry.points->points.empty()) continue;
@@ -192,6 +194,8 @@ void TrackEditorPainter::DrawLayer(Canvas& layer, const EditorFrame& frame) {
         if (std::string ref = RoadRef(description); !ref.empty()) layer.TextOut(p.x, p.y + kMapTop, ref);
       }
     }
+    DrawNodeMarks(layer, *frame.map, frame.showIcons, frame.showNodeNames, onScreen,
+                  [width, height](ScreenPoint p) { return PositionShown(p, width, height); }, NodeMarkStyle{});
   }
   if (frame.edited && frame.edited->points.size() >= 2) {
     layer.SelectPen(Pen{kWhite, 1});
@@ -202,8 +206,10 @@ void TrackEditorPainter::DrawLayer(Canvas& layer, const EditorFrame& frame) {
 void TrackEditorPainter::Draw(Canvas& canvas, const EditorFrame& frame) {
   const int width = canvas.Width(), height = canvas.Height();
   const EditorView& view = *frame.view;
-  const LayerKey key{frame.dataGeneration, view.leftLongitude, view.topLatitude, view.scale, width, height,
-                     frame.showRoadNames, frame.showRoadRef};
+  const LayerKey key{frame.dataGeneration, view.leftLongitude, view.topLatitude, view.scale,
+                     width, height, frame.showRoadNames, frame.showRoadRef, frame.showIcons,
+                     frame.showNodeNames, frame.heights, view.shading.row, view.shading.column,
+                     view.shading.divisor};
   if (!m_layer || !(key == m_key)) {
     m_layer = canvas.CreateSurface(width, height);
     DrawLayer(*m_layer, frame);

@@ -7,10 +7,12 @@
 
 #include "platform/canvas.h"
 #include "trackeditor/editor_view.h"
+#include "trackeditor/height_tile.h"
 #include "trackeditor/track_map.h"
 
 // The track editor view (mode 5). The map layer (the visible tracks with their
-// road labels and the edited track; the background map joins it) changes only
+// road labels, the background map's height shading, icons and node names, and
+// the edited track) changes only
 // when the data, the extent or the size change, so it is drawn once into an
 // off-screen surface and copied; each sentence redraws only the texts, bands,
 // buttons, the two markers, the car's position and the track bar over it.
@@ -21,10 +23,13 @@ struct EditorFrame {
   const trackeditor::TrackEditor* map = nullptr;
   const trackeditor::TrackPoints* edited = nullptr;
   const trackeditor::EditorView* view = nullptr;
+  const trackeditor::HeightTile* heights = nullptr;  // the shading's tile, when one is loaded
   unsigned long dataGeneration = 0;  // changes whenever the map layer's data changed
   bool showLocation = false;
   bool showRoadNames = false;
   bool showRoadRef = false;
+  bool showIcons = false;
+  bool showNodeNames = false;
   double latitude = 0.0;  // the car
   double longitude = 0.0;
 };
@@ -56,7 +61,10 @@ class TrackEditorPainter {
     unsigned long generation = 0;
     double left = 0, top = 0, scale = 0;
     int width = 0, height = 0;
-    bool names = false, refs = false;
+    bool names = false, refs = false, icons = false, nodeNames = false;
+    const trackeditor::HeightTile* heights = nullptr;
+    long shadingRow = 0, shadingColumn = 0;
+    double shadingDivisor = 0;
     bool operator==(const LayerKey&) const = default;
   };
   void DrawLayer(Canvas& layer, const EditorFrame& frame);
