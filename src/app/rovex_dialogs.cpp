@@ -38,6 +38,7 @@
 #include "app/track_add_dialog.h"
 #include "app/track_desc_dialog.h"
 #include "app/track_display_dialog.h"
+#include "app/track_josm_load_dialog.h"
 #include "app/track_select_dialog.h"
 #include "app/view_printer.h"
 #include "app/rovex_view.h"
@@ -61,6 +62,7 @@
 #include "routes/route_speech_options_model.h"
 #include "system/view_host.h"
 #include "trail/load_trail_dialog_model.h"
+#include "trackeditor/track_josm_load_model.h"
 #include "trail/trail_file_dialog_model.h"
 #include <QPrinter>
 
@@ -135,6 +137,7 @@ DialogTable RovexDialogs(const Services& services) {
     table.AddWindow<GpxConvertDialog, CDlgGPXConvert>(std::ref(*prompt));
     table.AddWindow<ConvertJosmDialog, CDlgConvertJOSM>(std::ref(*prompt));
     table.AddWindow<AddNewLineDialog, CDlgAddNewLine>(std::ref(*prompt));
+    table.AddWindow<trackeditor::TrackJosmLoadModel, CDlgTrackJosmLoad>(std::ref(*prompt));
     if (Clipboard* clipboard = services.clipboard) {
       table.AddWindow<NmeaToGpxDialog, CDialogNMEAToGPX>(std::ref(*prompt), std::ref(*clipboard));
     }

@@ -13,6 +13,7 @@
 #include "trackeditor/track_add_model.h"
 #include "trackeditor/track_desc_model.h"
 #include "trackeditor/track_display_model.h"
+#include "trackeditor/track_josm_load_model.h"
 #include "trackeditor/track_select_model.h"
 
 namespace rovex {
@@ -44,6 +45,7 @@ bool TrackEditorFeature::Show(trackeditor::TrackDescModel& model) { return m_con
 bool TrackEditorFeature::Show(trackeditor::TrackAddModel& model) { return m_context.Host().Run(model); }
 bool TrackEditorFeature::Show(trackeditor::TrackDisplayModel& model) { return m_context.Host().Run(model); }
 bool TrackEditorFeature::Show(trackeditor::TrackSelectModel& model) { return m_context.Host().Run(model); }
+bool TrackEditorFeature::Show(trackeditor::TrackJosmLoadModel& model) { return m_context.Host().Run(model); }
 
 void TrackEditorFeature::Toggle(bool& flag) {
   flag = !flag;
@@ -65,9 +67,16 @@ void TrackEditorFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kTracksSaveEdited, [&s] { s.SaveEditedTrack(); });
   commands.Register(kTracksCloseEdited, [&s] { s.CloseEditedTrackCommand(); });
   commands.Register(kTracksRefreshRate, [this] { RefreshRate(); });
+  commands.Register(kTracksLoadJosm, [&s] { s.LoadJosm(); });
+  commands.Register(kTracksLoadSrtm, [&s] { s.LoadHeights(); });
+  commands.Register(kTracksUnloadSrtm, [&s] { s.UnloadHeights(); });
   ShellFlags& flags = m_context.View().flags;
   commands.Register(kTracksShowLocation, [this, &flags] { Toggle(flags.showLocation); },
                     [&flags] { return flags.showLocation; });
+  commands.Register(kTracksShowIcons, [this, &flags] { Toggle(flags.showIcons); },
+                    [&flags] { return flags.showIcons; });
+  commands.Register(kTracksShowNodeNames, [this, &flags] { Toggle(flags.showNodeNames); },
+                    [&flags] { return flags.showNodeNames; });
   commands.Register(kTracksShowRoadNames, [this, &flags] { Toggle(flags.showRoadNames); },
                     [&flags] { return flags.showRoadNames; });
   commands.Register(kTracksShowRoadRef, [this, &flags] { Toggle(flags.showRoadRef); },
@@ -142,10 +151,13 @@ bool TrackEditorFeature::DrawMode(int mode, Canvas& canvas, const DrawState& sta
   frame.map = m_session.Map();
   frame.edited = m_session.Edited();
   frame.view = &m_session.View();
+  frame.heights = m_session.Heights();
   frame.dataGeneration = m_session.DataGeneration();
   frame.showLocation = state.view.flags.showLocation;
   frame.showRoadNames = state.view.flags.showRoadNames;
   frame.showRoadRef = state.view.flags.showRoadRef;
+  frame.showIcons = state.view.flags.showIcons;
+  frame.showNodeNames = state.view.flags.showNodeNames;
   frame.latitude = state.fix.latitude;
   frame.longitude = state.fix.longitude;
   m_painter.Draw(canvas, frame);

@@ -8,7 +8,7 @@
 #include "views/track_editor_view.h"
 
 // The track editor in the running system: the Tracks menu's map, track and
-// display commands, the editor view (mode 5) with its zoom keys and mouse,
+// display commands, the background maps, the editor view (mode 5) with its zoom keys and mouse,
 // and the offer to save the map at exit.
 
 namespace rovex {
@@ -34,6 +34,7 @@ class TrackEditorFeature final : public Feature, private trackeditor::TrackEdito
   bool Show(trackeditor::TrackAddModel& model) override;
   bool Show(trackeditor::TrackDisplayModel& model) override;
   bool Show(trackeditor::TrackSelectModel& model) override;
+  bool Show(trackeditor::TrackJosmLoadModel& model) override;
   void Toggle(bool& flag);
   void Redraw();
   void RefreshRate();

@@ -1,6 +1,7 @@
 #include "trackeditor/track_editor_session.h"
 
 #include <cstdio>
+#include <new>
 
 #include "platform/atomic_file.h"
 #include "platform/data_root.h"
@@ -9,6 +10,7 @@
 #include "trackeditor/track_add_model.h"
 #include "trackeditor/track_desc_model.h"
 #include "trackeditor/track_display_model.h"
+#include "trackeditor/track_josm_load_model.h"
 #include "trackeditor/track_reader.h"
 #include "trackeditor/track_select_model.h"
 #include "trackeditor/track_trim.h"
@@ -304,6 +306,53 @@ void TrackEditorSession::CloseEditedTrackCommand() {
     return;
   }
   CloseEditedTrack();
+  Changed();
+}
+
+// ---- Background maps ----
+
+void TrackEditorSession::LoadJosm() {
+  if (!m_map) {
+    Message("You must open or create a new track editor map file\nbefore you can load an additional\nJosm gpx track file.");
+    return;
+  }
+  TrackJosmLoadModel model(m_map.get(), m_prompt);
+  m_dialogs.Show(model);
+  ++m_generation;
+  FitToVisible();
+}
+
+void TrackEditorSession::LoadHeights() {
+  if (!m_prompt) return;
+  auto path = m_prompt->OpenFile("Open - SRTM 3 arc-second topological height file",
+                                 "SRTM (*.hgt)|*.hgt|Any (*.*)|*.*||", DataPath("STRM"));
+  if (!path) return;
+  LoadHeightFile(*path);
+}
+
+bool TrackEditorSession::LoadHeightFile(const std::string& path) {
+  // The tile shown stays until a new one has been read whole.
+  auto tile = std::unique_ptr<HeightTile>();
+  bool read = false;
+  try {
+    tile = std::make_unique<HeightTile>();
+    read = ReadHeightTile(path, tile.get());
+  } catch (const std::bad_alloc&) {
+    Message("Error out of memory\nCan't allocate memory for SRTMArray.");
+    return false;
+  }
+  if (!read) {
+    Message("Error can't open source file\n" + path);
+    return false;
+  }
+  m_heights = std::move(tile);
+  m_view.shading = ShadingOffsets{0, 0, 1.5};
+  Changed();
+  return true;
+}
+
+void TrackEditorSession::UnloadHeights() {
+  m_heights.reset();
   Changed();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "trackeditor/editor_view.h"
+#include "trackeditor/height_tile.h"
 #include "trackeditor/track_map.h"
 
 // The open map, the edited track and the editor's view state, with the
@@ -23,6 +24,7 @@ class TrackDescModel;
 class TrackAddModel;
 class TrackDisplayModel;
 class TrackSelectModel;
+class TrackJosmLoadModel;
 
 class TrackEditorDialogs {
  public:
@@ -32,6 +34,7 @@ class TrackEditorDialogs {
   virtual bool Show(TrackAddModel& model) = 0;
   virtual bool Show(TrackDisplayModel& model) = 0;
   virtual bool Show(TrackSelectModel& model) = 0;
+  virtual bool Show(TrackJosmLoadModel& model) = 0;
 };
 
 class TrackEditorSession {
@@ -43,7 +46,10 @@ class TrackEditorSession {
   const TrackPoints* Edited() const { return m_edited.get(); }
   EditorView& View() { return m_view; }
   const EditorView& View() const { return m_view; }
-  // Counts every change of what the static layer draws (tracks shown, the edited track).
+  // The height tile behind the map; null when none is loaded.
+  const HeightTile* Heights() const { return m_heights.get(); }
+  // Counts every change of what the static layer draws (tracks shown, the edited track,
+  // background entries, the height tile).
   unsigned long DataGeneration() const { return m_generation; }
 
   void New();
@@ -60,6 +66,11 @@ class TrackEditorSession {
   void SaveEditedTrack();
   void CloseEditedTrackCommand();
   void CloseAtExit();
+  void LoadJosm();
+  void LoadHeights();
+  // Reads a height tile without the dialog; false (with the message) when it cannot be read.
+  bool LoadHeightFile(const std::string& path);
+  void UnloadHeights();
 
   void LoadAllTracks();
   void FitToVisible();
@@ -78,6 +89,7 @@ class TrackEditorSession {
   std::function<void()> m_redraw;
   std::unique_ptr<TrackEditor> m_map;
   std::unique_ptr<TrackPoints> m_edited;
+  std::unique_ptr<HeightTile> m_heights;
   EditorView m_view;
   unsigned long m_generation = 0;
 };

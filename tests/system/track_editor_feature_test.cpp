@@ -35,13 +35,11 @@ TEST(TrackEditorFeature, EveryWorkingTracksCommandHasAHandler) {
   using namespace cmd;
   for (int id : {kTracksNew, kTracksOpen, kTracksSave, kTracksSaveAs, kTracksClose, kTracksDescription,
                  kTracksAddRemove, kTracksVisible, kTracksEdit, kTracksSaveEdited, kTracksCloseEdited,
-                 kTracksShowLocation, kTracksShowRoadNames, kTracksShowRoadRef}) {
+                 kTracksShowLocation, kTracksShowRoadNames, kTracksShowRoadRef, kTracksLoadJosm, kTracksShowIcons,
+                 kTracksShowNodeNames, kTracksLoadSrtm, kTracksUnloadSrtm}) {
     EXPECT_TRUE(system.HasCommand(id)) << id;
   }
-  // Background maps, their icons and node names, and the refresh rate come with the background maps.
-  for (int id : {kTracksLoadJosm, kTracksLoadOsm, kTracksShowIcons, kTracksShowNodeNames, kTracksLoadSrtm}) {
-    EXPECT_FALSE(system.HasCommand(id)) << id;
-  }
+  EXPECT_FALSE(system.HasCommand(kTracksLoadOsm));
   EXPECT_EQ(system.IsChecked(kTracksShowLocation), false);
   system.RunCommand(kTracksShowLocation);
   EXPECT_EQ(system.IsChecked(kTracksShowLocation), true);

@@ -8,6 +8,7 @@
 #include "trackeditor/track_desc_model.h"
 #include "trackeditor/track_display_model.h"
 #include "trackeditor/track_editor_session.h"
+#include "trackeditor/track_josm_load_model.h"
 #include "trackeditor/track_select_model.h"
 
 namespace rovex::trackeditor {
@@ -21,7 +22,9 @@ struct ScriptedDialogs final : TrackEditorDialogs {
   bool Show(TrackDescModel& m) override { return desc(m); }
   bool Show(TrackAddModel& m) override { return add(m); }
   bool Show(TrackDisplayModel& m) override { return display(m); }
+  std::function<bool(TrackJosmLoadModel&)> josm = [](TrackJosmLoadModel&) { return true; };
   bool Show(TrackSelectModel& m) override { return select(m); }
+  bool Show(TrackJosmLoadModel& m) override { return josm(m); }
 };
 
 class Session : public ::testing::Test {
@@ -163,6 +166,43 @@ TEST_F(Session, ExitOffersToSaveAModifiedMap) {
   session.CloseAtExit();
   EXPECT_FALSE(session.Map());
   EXPECT_EQ(dir.Read("map.txt").find("b.txt"), std::string::npos) << "saved to its own file";
+}
+
+TEST_F(Session, BackgroundEntriesNeedAMapFitTheViewAndAreNeverSaved) {
+  session.LoadJosm();
+  EXPECT_EQ(prompt.Texts().back(),
+            "You must open or create a new track editor map file\nbefore you can load an additional\nJosm gpx track file.");
+  dir.Write("bg.gpx", "<gpx><trk><name>GPX:9:waterway-river:</name><trkseg><trkpt lat=\"40\" lon=\"10\"/>"
+                      "<trkpt lat=\"41\" lon=\"12\"/></trkseg></trk></gpx>");
+  dialogs.josm = [this](TrackJosmLoadModel& m) {
+    m.source = dir.File("bg.gpx");
+    m.Load();
+    return true;
+  };
+  ASSERT_TRUE(session.OpenFile(dir.File("map.txt"), false));
+  const unsigned long generation = session.DataGeneration();
+  session.LoadJosm();
+  ASSERT_EQ(session.Map()->TracksMem.size(), 3u);
+  EXPECT_GT(session.DataGeneration(), generation);
+  EXPECT_NEAR(session.View().leftLongitude, 10 - 0.2, 1e-9) << "fitted to the visible background";
+  session.Save();
+  EXPECT_EQ(dir.Read("map.txt").find("waterway"), std::string::npos);
+  session.Close();
+  EXPECT_FALSE(session.Map());
+  ASSERT_TRUE(session.OpenFile(dir.File("map.txt"), false));
+  EXPECT_EQ(session.Map()->TracksMem.size(), 2u) << "opening the map again brings no background back";
+}
+
+TEST_F(Session, HeightTileLoadsUnloadsAndKeepsTheShownOneOnFailure) {
+  dir.Write("n51.hgt", std::string(100, '\x01'));
+  ASSERT_TRUE(session.LoadHeightFile(dir.File("n51.hgt")));
+  ASSERT_TRUE(session.Heights());
+  EXPECT_EQ(session.View().shading.divisor, 1.5);
+  EXPECT_FALSE(session.LoadHeightFile(dir.File("none.hgt")));
+  EXPECT_EQ(prompt.Texts().back(), "Error can't open source file\n" + dir.File("none.hgt"));
+  EXPECT_TRUE(session.Heights());
+  session.UnloadHeights();
+  EXPECT_FALSE(session.Heights());
 }
 
 }  // namespace
