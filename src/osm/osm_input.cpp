@@ -47,11 +47,12 @@ std::string FormatFromContent(const std::string& path) {
 
 template <class Make>
 OsmReadResult ReadWith(const Make& makeFile, osmium::osm_entity_bits::type entities,
-                       const std::function<void(osmium::memory::Buffer&)>& visit, const OsmProgress& progress) {
+                       const std::function<void(osmium::memory::Buffer&)>& visit, const OsmProgress& progress,
+                       uint64_t knownSize = 0) {
   OsmReadResult result;
   try {
     osmium::io::Reader reader(makeFile(), entities, osmium::io::read_meta::no);
-    const uint64_t total = reader.file_size();
+    const uint64_t total = knownSize ? knownSize : reader.file_size();
     while (osmium::memory::Buffer buffer = reader.read()) {
       visit(buffer);
       if (progress && !progress(reader.offset(), total)) {
@@ -88,8 +89,9 @@ OsmReadResult ReadOsmFile(const std::string& path, osmium::osm_entity_bits::type
 }
 
 OsmReadResult ReadOsmBytes(std::string_view bytes, const std::string& format, osmium::osm_entity_bits::type entities,
-                           const std::function<void(osmium::memory::Buffer&)>& visit) {
-  return ReadWith([&] { return osmium::io::File(bytes.data(), bytes.size(), format); }, entities, visit, {});
+                           const std::function<void(osmium::memory::Buffer&)>& visit, const OsmProgress& progress) {
+  return ReadWith([&] { return osmium::io::File(bytes.data(), bytes.size(), format); }, entities, visit, progress,
+                  bytes.size());
 }
 
 std::string OsmTagString(const osmium::TagList& tags) {

@@ -40,7 +40,8 @@ OsmReadResult ReadOsmFile(const std::string& path, osmium::osm_entity_bits::type
 // The same over bytes already in memory (tests, fuzzing); format as libosmium
 // names it ("osm", "osm.gz", "pbf"...).
 OsmReadResult ReadOsmBytes(std::string_view bytes, const std::string& format, osmium::osm_entity_bits::type entities,
-                           const std::function<void(osmium::memory::Buffer&)>& visit);
+                           const std::function<void(osmium::memory::Buffer&)>& visit,
+                           const OsmProgress& progress = {});
 
 // The format string libosmium should read a file with: from the name when it
 // names one, else from the content ("osm.gz", "osm.bz2", "pbf" or "osm").
