@@ -39,6 +39,7 @@
 #include "app/track_desc_dialog.h"
 #include "app/track_display_dialog.h"
 #include "app/track_josm_load_dialog.h"
+#include "app/track_osm_load_dialog.h"
 #include "app/track_select_dialog.h"
 #include "app/view_printer.h"
 #include "app/rovex_view.h"
@@ -63,6 +64,7 @@
 #include "system/view_host.h"
 #include "trail/load_trail_dialog_model.h"
 #include "trackeditor/track_josm_load_model.h"
+#include "trackeditor/track_osm_load_model.h"
 #include "trail/trail_file_dialog_model.h"
 #include <QPrinter>
 
@@ -138,6 +140,7 @@ DialogTable RovexDialogs(const Services& services) {
     table.AddWindow<ConvertJosmDialog, CDlgConvertJOSM>(std::ref(*prompt));
     table.AddWindow<AddNewLineDialog, CDlgAddNewLine>(std::ref(*prompt));
     table.AddWindow<trackeditor::TrackJosmLoadModel, CDlgTrackJosmLoad>(std::ref(*prompt));
+    table.AddWindow<trackeditor::TrackOsmLoadModel, CDlgTrackOsmLoad>(std::ref(*prompt));
     if (Clipboard* clipboard = services.clipboard) {
       table.AddWindow<NmeaToGpxDialog, CDialogNMEAToGPX>(std::ref(*prompt), std::ref(*clipboard));
     }

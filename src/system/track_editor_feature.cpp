@@ -14,6 +14,7 @@
 #include "trackeditor/track_desc_model.h"
 #include "trackeditor/track_display_model.h"
 #include "trackeditor/track_josm_load_model.h"
+#include "trackeditor/track_osm_load_model.h"
 #include "trackeditor/track_select_model.h"
 
 namespace rovex {
@@ -46,6 +47,7 @@ bool TrackEditorFeature::Show(trackeditor::TrackAddModel& model) { return m_cont
 bool TrackEditorFeature::Show(trackeditor::TrackDisplayModel& model) { return m_context.Host().Run(model); }
 bool TrackEditorFeature::Show(trackeditor::TrackSelectModel& model) { return m_context.Host().Run(model); }
 bool TrackEditorFeature::Show(trackeditor::TrackJosmLoadModel& model) { return m_context.Host().Run(model); }
+bool TrackEditorFeature::Show(trackeditor::TrackOsmLoadModel& model) { return m_context.Host().Run(model); }
 
 void TrackEditorFeature::Toggle(bool& flag) {
   flag = !flag;
@@ -68,6 +70,7 @@ void TrackEditorFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kTracksCloseEdited, [&s] { s.CloseEditedTrackCommand(); });
   commands.Register(kTracksRefreshRate, [this] { RefreshRate(); });
   commands.Register(kTracksLoadJosm, [&s] { s.LoadJosm(); });
+  commands.Register(kTracksLoadOsm, [&s] { s.LoadOsm(); });
   commands.Register(kTracksLoadSrtm, [&s] { s.LoadHeights(); });
   commands.Register(kTracksUnloadSrtm, [&s] { s.UnloadHeights(); });
   ShellFlags& flags = m_context.View().flags;

@@ -35,6 +35,7 @@ class TrackEditorFeature final : public Feature, private trackeditor::TrackEdito
   bool Show(trackeditor::TrackDisplayModel& model) override;
   bool Show(trackeditor::TrackSelectModel& model) override;
   bool Show(trackeditor::TrackJosmLoadModel& model) override;
+  bool Show(trackeditor::TrackOsmLoadModel& model) override;
   void Toggle(bool& flag);
   void Redraw();
   void RefreshRate();

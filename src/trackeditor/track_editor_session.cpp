@@ -11,6 +11,7 @@
 #include "trackeditor/track_desc_model.h"
 #include "trackeditor/track_display_model.h"
 #include "trackeditor/track_josm_load_model.h"
+#include "trackeditor/track_osm_load_model.h"
 #include "trackeditor/track_reader.h"
 #include "trackeditor/track_select_model.h"
 #include "trackeditor/track_trim.h"
@@ -317,6 +318,17 @@ void TrackEditorSession::LoadJosm() {
     return;
   }
   TrackJosmLoadModel model(m_map.get(), m_prompt);
+  m_dialogs.Show(model);
+  ++m_generation;
+  FitToVisible();
+}
+
+void TrackEditorSession::LoadOsm() {
+  if (!m_map) {
+    Message("You must open or create a new track editor map file\nbefore you can load an additional\nOSM file.");
+    return;
+  }
+  TrackOsmLoadModel model(m_map.get(), m_prompt);
   m_dialogs.Show(model);
   ++m_generation;
   FitToVisible();

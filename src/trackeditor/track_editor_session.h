@@ -25,6 +25,7 @@ class TrackAddModel;
 class TrackDisplayModel;
 class TrackSelectModel;
 class TrackJosmLoadModel;
+class TrackOsmLoadModel;
 
 class TrackEditorDialogs {
  public:
@@ -35,6 +36,7 @@ class TrackEditorDialogs {
   virtual bool Show(TrackDisplayModel& model) = 0;
   virtual bool Show(TrackSelectModel& model) = 0;
   virtual bool Show(TrackJosmLoadModel& model) = 0;
+  virtual bool Show(TrackOsmLoadModel& model) = 0;
 };
 
 class TrackEditorSession {
@@ -67,6 +69,7 @@ class TrackEditorSession {
   void CloseEditedTrackCommand();
   void CloseAtExit();
   void LoadJosm();
+  void LoadOsm();
   void LoadHeights();
   // Reads a height tile without the dialog; false (with the message) when it cannot be read.
   bool LoadHeightFile(const std::string& path);

@@ -35,11 +35,10 @@ TEST(TrackEditorFeature, EveryWorkingTracksCommandHasAHandler) {
   using namespace cmd;
   for (int id : {kTracksNew, kTracksOpen, kTracksSave, kTracksSaveAs, kTracksClose, kTracksDescription,
                  kTracksAddRemove, kTracksVisible, kTracksEdit, kTracksSaveEdited, kTracksCloseEdited,
-                 kTracksShowLocation, kTracksShowRoadNames, kTracksShowRoadRef, kTracksLoadJosm, kTracksShowIcons,
+                 kTracksShowLocation, kTracksShowRoadNames, kTracksShowRoadRef, kTracksLoadJosm, kTracksLoadOsm, kTracksShowIcons,
                  kTracksShowNodeNames, kTracksLoadSrtm, kTracksUnloadSrtm}) {
     EXPECT_TRUE(system.HasCommand(id)) << id;
   }
-  EXPECT_FALSE(system.HasCommand(kTracksLoadOsm));
   EXPECT_EQ(system.IsChecked(kTracksShowLocation), false);
   system.RunCommand(kTracksShowLocation);
   EXPECT_EQ(system.IsChecked(kTracksShowLocation), true);

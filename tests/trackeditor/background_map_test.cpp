@@ -8,6 +8,7 @@
 #include "trackeditor/height_tile.h"
 #include "trackeditor/node_labels.h"
 #include "trackeditor/track_josm_load_model.h"
+#include "trackeditor/track_osm_load_model.h"
 
 namespace rovex::trackeditor {
 namespace {
@@ -87,6 +88,49 @@ TEST_F(JosmLoad, EmptyBoxAndMissingFile) {
   ASSERT_EQ(prompt.Texts().size(), 2u);
   EXPECT_EQ(prompt.Texts()[0], "Please choose a JOSM gpx track file.");
   EXPECT_EQ(prompt.Texts()[1], "Error can't open source file\n" + dir.File("none.gpx"));
+}
+
+TEST(OsmLoad, WaysWithAKnownNodeBecomeEntriesNamedByIdAndTags) {
+  testing::TempDir dir;
+  const std::string longValue(600, 'v');
+  dir.Write("in.osm",
+            "<?xml version='1.0'?>\n<osm version='0.6'>\n"
+            "<node id='1' lat='51.1' lon='14.4'/><node id='2' lat='51.2' lon='14.5'/><node id='3' lat='51.3' lon='14.6'/>\n"
+            "<way id='10'><nd ref='1'/><nd ref='99'/><nd ref='2'/><tag k='created_by' v='JOSM'/>"
+            "<tag k='highway' v='primary'/><tag k='name' v='Main'/></way>\n"
+            "<way id='11'><nd ref='98'/></way>\n"
+            "<way id='12'><nd ref='3'/><tag k='note' v='" + longValue + "'/></way>\n</osm>\n");
+  testing::FakePrompt prompt;
+  TrackEditor map;
+  TrackOsmLoadModel model(&map, &prompt);
+  EXPECT_FALSE(model.Load());
+  model.source = dir.File("none.osm");
+  EXPECT_FALSE(model.Load());
+  model.source = dir.File("in.osm");
+  ASSERT_TRUE(model.Load());
+  ASSERT_EQ(map.TracksMem.size(), 2u);
+  EXPECT_EQ(*map.TracksMem[0].description, "OSM:10:highway-primary:name-Main:");
+  ASSERT_EQ(map.TracksMem[0].points->points.size(), 2u) << "the missing node adds no point";
+  EXPECT_DOUBLE_EQ(map.TracksMem[0].points->points[1].longitude, 14.5);
+  EXPECT_TRUE(map.TracksMem[0].background && !map.TracksMem[0].path);
+  EXPECT_EQ(map.TracksMem[1].description->size(), TrackOsmLoadModel::kDescriptionLimit);
+  ASSERT_EQ(prompt.Texts().size(), 3u);
+  EXPECT_EQ(prompt.Texts()[0], "Please choose a osm file.");
+  EXPECT_EQ(prompt.Texts()[1], "Error can't open source file\n" + dir.File("none.osm"));
+  EXPECT_EQ(prompt.Texts()[2],
+            "Input 6 nodes and ways processed.\nOutput 5 node references processed.\n\nOSM load complete.");
+}
+
+TEST(OsmLoad, ARealExtract) {
+  const auto path = std::filesystem::path(ROVEX_SHARED_DATA) / "osm" / "bautzen.osm";
+  if (!std::filesystem::exists(path)) GTEST_SKIP() << "no " << path;
+  testing::FakePrompt prompt;
+  TrackEditor map;
+  TrackOsmLoadModel model(&map, &prompt);
+  model.source = path.string();
+  ASSERT_TRUE(model.Load());
+  EXPECT_GT(map.TracksMem.size(), 10u);
+  EXPECT_EQ(prompt.Texts().back().find("OSM load complete."), prompt.Texts().back().size() - 18);
 }
 
 TEST(NodeName, CleansKeysSourcesAndEntities) {

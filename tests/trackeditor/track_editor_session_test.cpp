@@ -9,6 +9,7 @@
 #include "trackeditor/track_display_model.h"
 #include "trackeditor/track_editor_session.h"
 #include "trackeditor/track_josm_load_model.h"
+#include "trackeditor/track_osm_load_model.h"
 #include "trackeditor/track_select_model.h"
 
 namespace rovex::trackeditor {
@@ -24,7 +25,9 @@ struct ScriptedDialogs final : TrackEditorDialogs {
   bool Show(TrackDisplayModel& m) override { return display(m); }
   std::function<bool(TrackJosmLoadModel&)> josm = [](TrackJosmLoadModel&) { return true; };
   bool Show(TrackSelectModel& m) override { return select(m); }
+  std::function<bool(TrackOsmLoadModel&)> osm = [](TrackOsmLoadModel&) { return true; };
   bool Show(TrackJosmLoadModel& m) override { return josm(m); }
+  bool Show(TrackOsmLoadModel& m) override { return osm(m); }
 };
 
 class Session : public ::testing::Test {
