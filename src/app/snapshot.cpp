@@ -86,6 +86,12 @@ std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>&
       if (!value(&o.trail) || o.trail.empty()) return fail("--trail needs a trail file");
     } else if (a == "--trackmap") {
       if (!value(&o.trackMap) || o.trackMap.empty()) return fail("--trackmap needs a track editor map file");
+    } else if (a == "--osm") {
+      if (!value(&o.osm) || o.osm.empty()) return fail("--osm needs an OSM file");
+    } else if (a == "--hgt") {
+      if (!value(&o.hgt) || o.hgt.empty()) return fail("--hgt needs an SRTM height file");
+    } else if (a == "--icons") {
+      o.icons = true;
     } else if (a == "--print-pdf") {
       if (!value(&o.printPdf) || o.printPdf.empty()) return fail("--print-pdf needs a PDF file name");
     } else if (a == "--atlas") {
@@ -147,6 +153,19 @@ int RunSnapshot(const SnapshotOptions& options) {
   if (!options.trackMap.empty() && !system.Get<TrackEditorFeature>().Session().OpenFile(options.trackMap, true)) {
     std::fprintf(stderr, "rovex: cannot read the track editor map %s\n", options.trackMap.c_str());
     return 1;
+  }
+  trackeditor::TrackEditorSession& editor = system.Get<TrackEditorFeature>().Session();
+  if (!options.osm.empty() && !editor.LoadOsmFile(options.osm)) {
+    std::fprintf(stderr, "rovex: no background map from %s\n", options.osm.c_str());
+    return 1;
+  }
+  if (!options.hgt.empty() && !editor.LoadHeightFile(options.hgt)) {
+    std::fprintf(stderr, "rovex: cannot read the height file %s\n", options.hgt.c_str());
+    return 1;
+  }
+  if (options.icons) {
+    ShellFlags& flags = system.View().flags;
+    flags.showIcons = flags.showNodeNames = true;
   }
   if (!options.atlas.empty()) {
     int layer = options.layer;

@@ -22,6 +22,9 @@ struct SnapshotOptions {
   std::string route;       // route file to load, empty for the one loaded at start-up
   std::string trail;       // trail file to load, empty for the one loaded at start-up
   std::string trackMap;    // track editor map to open with all its tracks, the view fitted to them
+  std::string osm;         // OSM file loaded as the track editor's background, the view fitted to it
+  std::string hgt;         // SRTM height tile shaded behind the track editor's map
+  bool icons = false;      // the track editor's icons and node names shown
   std::string atlas;       // atlas folder to show; the run then keeps its settings in memory
   int layer = -1;          // atlas zoom level; -1 for the atlas's first layer
   std::string printPdf;    // print the view (or, with --atlas in mode 7, the layer) to this PDF
@@ -34,8 +37,8 @@ bool WantsSnapshot(const std::vector<std::string>& args);
 std::optional<SnapshotOptions> ParseSnapshotArgs(const std::vector<std::string>& args, std::string* error);
 
 inline constexpr const char* kSnapshotUsage =
-    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--route FILE] [--trail FILE] [--trackmap MAP] [--replay LOG [--lines K]] "
-    "[--size WxH] [--atlas ATLAS [--layer N]]\n"
+    "usage: rovex --snapshot PNG [--mode N] [--ondraw] [--route FILE] [--trail FILE] [--trackmap MAP] [--osm OSM] [--hgt HGT] "
+    "[--icons] [--replay LOG [--lines K]] [--size WxH] [--atlas ATLAS [--layer N]]\n"
     "       rovex --print-pdf PDF [--mode N] [--atlas ATLAS [--layer N]] [same options]";
 
 // Needs a QApplication. Returns the process exit code.

@@ -334,6 +334,16 @@ void TrackEditorSession::LoadOsm() {
   FitToVisible();
 }
 
+bool TrackEditorSession::LoadOsmFile(const std::string& path) {
+  if (!m_map) m_map = std::make_unique<TrackEditor>();
+  TrackOsmLoadModel model(m_map.get(), m_prompt);
+  model.source = path;
+  const bool added = model.Load();
+  ++m_generation;
+  FitToVisible();
+  return added;
+}
+
 void TrackEditorSession::LoadHeights() {
   if (!m_prompt) return;
   auto path = m_prompt->OpenFile("Open - SRTM 3 arc-second topological height file",

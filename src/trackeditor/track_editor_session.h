@@ -70,6 +70,9 @@ class TrackEditorSession {
   void CloseAtExit();
   void LoadJosm();
   void LoadOsm();
+  // Loads an OSM file as background without the dialog, into a new empty map
+  // when none is open, and fits the view; false when nothing was added.
+  bool LoadOsmFile(const std::string& path);
   void LoadHeights();
   // Reads a height tile without the dialog; false (with the message) when it cannot be read.
   bool LoadHeightFile(const std::string& path);

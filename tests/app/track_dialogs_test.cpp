@@ -8,11 +8,16 @@
 #include "app/track_add_dialog.h"
 #include "app/track_desc_dialog.h"
 #include "app/track_display_dialog.h"
+#include "app/track_josm_load_dialog.h"
+#include "app/track_osm_load_dialog.h"
+#include "app/file_box.h"
 #include "app/track_rows_widget.h"
 #include "app/track_select_dialog.h"
 #include "dialog_test_app.h"
 #include "support/fake_prompt.h"
 #include "support/temp_dir.h"
+#include "trackeditor/track_josm_load_model.h"
+#include "trackeditor/track_osm_load_model.h"
 
 namespace rovex {
 namespace {
@@ -115,6 +120,34 @@ TEST_F(TrackDialogs, RefreshRate) {
   QTest::keyClick(dlg.Rate(), Qt::Key_Return);
   ASSERT_EQ(dlg.result(), QDialog::Accepted);
   EXPECT_EQ(model.Ok(), 19200u);
+}
+
+TEST_F(TrackDialogs, BackgroundLoadersLoadEachTimeTheButtonIsPressed) {
+  dir.Write("bg.gpx", "<gpx><trk><name>GPX:1:waterway-river:</name><trkseg><trkpt lat=\"51.4\" lon=\"-1.3\"/>"
+                      "<trkpt lat=\"51.41\" lon=\"-1.31\"/></trkseg></trk></gpx>");
+  TrackJosmLoadModel josm(&map, &prompt);
+  CDlgTrackJosmLoad gpxWindow(josm, prompt);
+  gpxWindow.show();
+  EXPECT_EQ(gpxWindow.windowTitle(), "Load JOSM GPX track");
+  gpxWindow.Source()->SetText("/home/driver/ROVEX/Maps/newbury-josm.gpx");
+  testing::SaveShot(gpxWindow, "dialog_track_load_josm_gpx");
+  gpxWindow.Source()->SetText(dir.File("bg.gpx"));
+  gpxWindow.LoadButton()->click();
+  gpxWindow.LoadButton()->click();
+  EXPECT_EQ(map.TracksMem.size(), 5u);
+  EXPECT_EQ(josm.Added(), 2u);
+
+  dir.Write("bg.osm", "<osm version='0.6'><node id='1' lat='51.4' lon='-1.3'/><way id='5'><nd ref='1'/></way></osm>");
+  TrackOsmLoadModel osm(&map, &prompt);
+  CDlgTrackOsmLoad osmWindow(osm, prompt);
+  osmWindow.show();
+  EXPECT_EQ(osmWindow.windowTitle(), "Load OSM file");
+  osmWindow.Source()->SetText("/home/driver/ROVEX/Maps/bautzen.osm");
+  testing::SaveShot(osmWindow, "dialog_track_load_osm");
+  osmWindow.Source()->SetText(dir.File("bg.osm"));
+  osmWindow.LoadButton()->click();
+  EXPECT_EQ(*map.TracksMem.back().description, "OSM:5:");
+  EXPECT_EQ(prompt.Texts().back().substr(prompt.Texts().back().size() - 18), "OSM load complete.");
 }
 
 }  // namespace
