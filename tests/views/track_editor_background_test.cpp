@@ -108,21 +108,6 @@ TEST_F(BackgroundLayer, ShadingLinesIconsAndNamesInOrderDrawnOnceForManySentence
   EXPECT_EQ(painter.LayerDraws(), 3);
 }
 
-TEST_F(BackgroundLayer, HiddenEntriesAndTheSportsCentreShowNothing) {
-  frame.heights = nullptr;
-  frame.showIcons = true;
-  frame.showNodeNames = true;
-  map.TracksMem[1].hidden = true;
-  Add("Node:3:leisure-sports_centre:", {{51.006, -0.996}});
-  RecordingCanvas canvas(300, 260);
-  painter.Draw(canvas, frame);
-  for (const DrawCall* t : canvas.Of(DrawCall::Op::Text)) EXPECT_NE(t->text, "pub:The Crown:");
-  EXPECT_TRUE(canvas.Of(DrawCall::Op::Ellipse).empty() && canvas.Of(DrawCall::Op::Polygon).empty());
-  EXPECT_EQ(std::count_if(canvas.calls.begin(), canvas.calls.end(),
-                          [](const DrawCall& c) { return c.op == DrawCall::Op::Rectangle && c.pen.colour == kBlack; }),
-            0);
-}
-
 TEST_F(BackgroundLayer, ThePrintedPageHasTheIconsAndNamesAtFourTimesTheSize) {
   PrintFrame print;
   print.map = &map;
