@@ -20,6 +20,7 @@
 #include "app/near_camera_list_window.h"
 #include "app/nmea_to_gpx_window.h"
 #include "app/option_dialogs.h"
+#include "app/osm_gpx_window.h"
 #include "app/passed_camera_list_window.h"
 #include "app/poi_list_window.h"
 #include "app/poi_select_window.h"
@@ -49,6 +50,7 @@
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
+#include "converters/osm_gpx_dialog.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_manual_location.h"
@@ -135,6 +137,9 @@ DialogTable RovexDialogs(const Services& services) {
     table.AddWindow<GpxConvertDialog, CDlgGPXConvert>(std::ref(*prompt));
     table.AddWindow<ConvertJosmDialog, CDlgConvertJOSM>(std::ref(*prompt));
     table.AddWindow<AddNewLineDialog, CDlgAddNewLine>(std::ref(*prompt));
+    table.AddWindow<ConvertOsmGpxDialog, CDlgConvertOSM_GPX>(std::ref(*prompt));
+    table.AddWindow<ConvertBigOsmGpxDialog, CDlgConvertBigOSM_GPX>(std::ref(*prompt));
+    table.AddWindow<ConvertFastOsmGpxDialog, CDlgConvertOSMtoOSM>(std::ref(*prompt));
     if (Clipboard* clipboard = services.clipboard) {
       table.AddWindow<NmeaToGpxDialog, CDialogNMEAToGPX>(std::ref(*prompt), std::ref(*clipboard));
     }
