@@ -96,7 +96,9 @@ bool OsmGpxDialog::GetBounds(UserPrompt& prompt) {
 }
 
 bool OsmGpxDialog::Convert(UserPrompt& prompt, const ProgressFunction& progress) {
-  if (!source.empty() && !destination.empty() && !SameFile(source, destination) && FileExists(destination)) {
+  // Asked only when the conversion can start: a source that cannot be read is reported first.
+  if (!source.empty() && !destination.empty() && !SameFile(source, destination) && InputFile(source) &&
+      FileExists(destination)) {
     if (m_variant == OsmGpxVariant::Fast) {
       if (prompt.MessageBox("The output file\n" + destination + "\nall ready exists.\n\nOverwrite Yes/No ?",
                             MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {

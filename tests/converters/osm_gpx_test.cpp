@@ -199,6 +199,13 @@ TEST(OsmGpxDialogs, ExclusionButtonsBoundsAndOverwrite) {
   prompt.QueueAnswer(MsgResult::No);
   EXPECT_FALSE(fast.Convert(prompt));
   EXPECT_EQ(prompt.Texts().back(), "Extract aborted");
+  // A source that cannot be read is said before any question about the destination.
+  ConvertOsmGpxDialog plain;
+  plain.source = dir.File("none.osm");
+  plain.destination = dir.File("out.gpx");
+  EXPECT_FALSE(plain.Convert(prompt));
+  EXPECT_EQ(prompt.Texts().back(), "Error can't open source file\n" + dir.File("none.osm"));
+  EXPECT_EQ(prompt.shown.size(), 4u);
   EXPECT_EQ(dir.Read("out.gpx"), "keep");
 }
 
