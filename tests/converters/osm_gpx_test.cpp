@@ -244,6 +244,16 @@ TEST(OsmGpxShared, RealFilesConvertAndParse) {
     EXPECT_EQ(CountOf(text, "<trk>"), ways) << name;
     ExpectXml(dir.File("out.gpx"));
   }
+  // Odd characters, entities, whitespace and very long tags stay well-formed, translated or not.
+  for (const char* name : {"osm-testdata_140-unicode.osm", "osm-testdata_141-entities.osm",
+                           "osm-testdata_142-whitespace.osm", "osm-testdata_tag_lengths.osm"}) {
+    for (const char* translate : {"--poi", "--translate"}) {
+      testing::CliResult r = RunCliCapture({"convert", "osm-gpx", shared + "/osm/" + name, dir.File("t.gpx"), "--force",
+                                            "--poi", translate});
+      EXPECT_EQ(r.exitCode, 0) << name << r.err;
+      ExpectXml(dir.File("t.gpx"));
+    }
+  }
 }
 
 }  // namespace
