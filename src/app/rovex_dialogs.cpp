@@ -20,6 +20,7 @@
 #include "app/near_camera_list_window.h"
 #include "app/nmea_to_gpx_window.h"
 #include "app/option_dialogs.h"
+#include "app/osm_gpx_window.h"
 #include "app/passed_camera_list_window.h"
 #include "app/poi_list_window.h"
 #include "app/poi_select_window.h"
@@ -51,6 +52,7 @@
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
+#include "converters/osm_gpx_dialog.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_manual_location.h"
@@ -141,6 +143,9 @@ DialogTable RovexDialogs(const Services& services) {
     table.AddWindow<AddNewLineDialog, CDlgAddNewLine>(std::ref(*prompt));
     table.AddWindow<trackeditor::TrackJosmLoadModel, CDlgTrackJosmLoad>(std::ref(*prompt));
     table.AddWindow<trackeditor::TrackOsmLoadModel, CDlgTrackOsmLoad>(std::ref(*prompt));
+    table.AddWindow<ConvertOsmGpxDialog, CDlgConvertOSM_GPX>(std::ref(*prompt));
+    table.AddWindow<ConvertBigOsmGpxDialog, CDlgConvertBigOSM_GPX>(std::ref(*prompt));
+    table.AddWindow<ConvertFastOsmGpxDialog, CDlgConvertOSMtoOSM>(std::ref(*prompt));
     if (Clipboard* clipboard = services.clipboard) {
       table.AddWindow<NmeaToGpxDialog, CDialogNMEAToGPX>(std::ref(*prompt), std::ref(*clipboard));
     }

@@ -11,7 +11,7 @@ const std::vector<CliCommand>& Commands() {
       {"replay", "replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]", CmdReplay},
       {"convert",
        "convert KIND INPUT... OUTPUT [--force] [--append] [--route] [--distance M | --no-distance] [--course DEG] "
-       "[--type-prefix] (convert --help lists the kinds)",
+       "[--type-prefix] [--box T,B,L,R] [--poi] [--exclude W,...] [--translate] (convert --help lists the kinds)",
        CmdConvert},
       {"route", "route FILE", CmdRoute},
       {"follow",

@@ -14,6 +14,7 @@
 #include "converters/input_file.h"
 #include "converters/josm_converter.h"
 #include "converters/nmea_gpx_writer.h"
+#include "converters/osm_gpx_converter.h"
 #include "nmea/c_number.h"
 
 namespace rovex::cli {
@@ -33,6 +34,8 @@ const char* kConvertUsage =
     "  josm GPX MAPFILE            JOSM track segments to a track editor map and its logs\n"
     "  hgt-gpx HGT GPX             SRTM height tile to GPX contour tracks [--step M] [--range M]\n"
     "  add-newlines IN OUT         a line end after each GPX point, segment and name\n"
+    "  osm-gpx OSM GPX             OSM ways (.osm, .osm.gz, .osm.bz2, .osm.pbf) to GPX tracks\n"
+    "                              [--box TOP,BOTTOM,LEFT,RIGHT] [--poi] [--exclude WORD,...] [--translate]\n"
     "options:\n"
     "  --force    replace an existing output\n"
     "  --append   add to an existing output (camera and route files)\n";
@@ -51,6 +54,11 @@ struct Args {
   bool hgtOption = false;
   int step = 20;
   int range = 6;
+  bool osmOption = false;
+  osm::OsmBox box;
+  bool poi = false;
+  bool translate = false;
+  std::vector<std::string> exclusions;
 };
 
 int Usage(CliContext& ctx, const std::string& problem) {
@@ -72,6 +80,27 @@ bool ParseNumber(const std::string& text, double* value) {
   char* end = nullptr;
   *value = std::strtod(text.c_str(), &end);
   return !text.empty() && end != nullptr && *end == '\0';
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1) {
+    parts.push_back(text.substr(start, comma - start));
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+// TOP,BOTTOM,LEFT,RIGHT in degrees; an empty part leaves that edge open.
+bool ParseBox(const std::string& text, osm::OsmBox* box) {
+  std::vector<std::string> parts = SplitCommas(text);
+  if (parts.size() != 4) return false;
+  double* edges[4] = {&box->top, &box->bottom, &box->left, &box->right};
+  for (size_t k = 0; k < 4; ++k) {
+    if (!parts[k].empty() && !ParseNumber(parts[k], edges[k])) return false;
+  }
+  return true;
 }
 
 // Progress on a terminal only: a script reading standard error wants the messages alone.
@@ -129,6 +158,21 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
       }
       ++i;
       a.hgtOption = true;
+    } else if (arg == "--box") {
+      if (i + 1 >= args.size() || !ParseBox(args[i + 1], &a.box)) {
+        return Usage(ctx, "--box needs TOP,BOTTOM,LEFT,RIGHT in degrees");
+      }
+      ++i;
+      a.osmOption = true;
+    } else if (arg == "--exclude") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(ctx, "--exclude needs WORD,...");
+      for (std::string& word : SplitCommas(args[++i])) {
+        if (!word.empty()) a.exclusions.push_back(std::move(word));
+      }
+      a.osmOption = true;
+    } else if (arg == "--poi" || arg == "--translate") {
+      (arg == "--poi" ? a.poi : a.translate) = true;
+      a.osmOption = true;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return Usage(ctx, "unknown option '" + arg + "'");
     } else if (a.kind.empty()) {
@@ -143,7 +187,7 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
   const bool appends = a.kind == "pocketgps" || a.kind == "garmin" || multi || a.kind == "gpx-route" ||
                        a.kind == "gpx-track";
   const bool known = appends || a.kind == "nmea-gpx" || a.kind == "josm" || a.kind == "add-newlines" ||
-                     a.kind == "hgt-gpx";
+                     a.kind == "hgt-gpx" || a.kind == "osm-gpx";
   if (!known) return Usage(ctx, "unknown KIND '" + a.kind + "'");
   if (multi ? a.paths.size() < 2 : a.paths.size() != 2) return Usage(ctx, "wrong number of files for " + a.kind);
   if (a.append && !appends) return Usage(ctx, "--append does not apply to " + a.kind);
@@ -152,6 +196,9 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     return Usage(ctx, "--route, --distance, --no-distance and --course apply to nmea-gpx only");
   }
   if (a.hgtOption && a.kind != "hgt-gpx") return Usage(ctx, "--step and --range apply to hgt-gpx only");
+  if (a.osmOption && a.kind != "osm-gpx") {
+    return Usage(ctx, "--box, --poi, --exclude and --translate apply to osm-gpx only");
+  }
   if (a.typePrefix && !multi) return Usage(ctx, "--type-prefix applies to pocketgps-multi only");
 
   std::string output = a.paths.back();
@@ -191,6 +238,18 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     options.params.contourRange = a.range;
     options.progress = progress;
     result = ConvertHgtToGpx(options);
+  } else if (a.kind == "osm-gpx") {
+    // Any area or POI option asks for the extractor's rules: exclusions on every track.
+    OsmToGpxOptions options;
+    options.source = inputs[0];
+    options.destination = output;
+    options.settings.variant = a.osmOption ? OsmGpxVariant::Big : OsmGpxVariant::Normal;
+    options.settings.translate = a.translate;
+    options.settings.exclusions = a.exclusions;
+    options.box = a.box;
+    options.includePoi = a.poi;
+    options.progress = progress;
+    result = ConvertOsmToGpx(options);
   } else {
     result = AddNewLines({inputs[0], output, progress});
   }

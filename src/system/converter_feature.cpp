@@ -6,6 +6,7 @@
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
+#include "converters/osm_gpx_dialog.h"
 #include "system/command_ids.h"
 #include "system/system_context.h"
 #include "system/view_host.h"
@@ -28,6 +29,9 @@ void ConverterFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kConvertGpxTrack, [this] { Open<GpxConvertDialog>(GpxConvertDialog::Points::Track); });
   commands.Register(kConvertNmeaToGpx, [this] { Open<NmeaToGpxDialog>(); });
   commands.Register(kConvertJosm, [this] { Open<ConvertJosmDialog>(); });
+  commands.Register(kConvertOsm, [this] { Open<ConvertOsmGpxDialog>(); });
+  commands.Register(kConvertBigOsm, [this] { Open<ConvertBigOsmGpxDialog>(); });
+  commands.Register(kConvertFastOsm, [this] { Open<ConvertFastOsmGpxDialog>(); });
   commands.Register(kConvertAddNewLines, [this] { Open<AddNewLineDialog>(); });
 }
 

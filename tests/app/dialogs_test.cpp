@@ -33,6 +33,7 @@
 #include "app/near_camera_list_window.h"
 #include "app/nmea_to_gpx_window.h"
 #include "app/option_dialogs.h"
+#include "app/osm_gpx_window.h"
 #include "app/passed_camera_list_window.h"
 #include "app/replay_dialog.h"
 #include "app/send_log_window.h"
@@ -49,6 +50,7 @@
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
+#include "converters/osm_gpx_dialog.h"
 #include "dialog_test_app.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
@@ -448,6 +450,56 @@ TEST_F(ConvertDialogs, JosmAndAddNewLineConvertAndStayOpen) {
     EXPECT_EQ(ReadFile(dir.File("lines.gpx")),
               "<trk>\n<trkseg>\n<trkpt lat=\"1\" lon=\"2\"/>\n</trkseg>\n</trk>\n");
   }
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// The plain dialog converts every way; the extractor takes its area from
+// "&Get bounds", and its exclusion buttons set the boxes the table says.
+TEST_F(ConvertDialogs, OsmToGpxWindowsConvertAndFillTheirBoxes) {
+  {
+    ConvertOsmGpxDialog model;
+    CDlgConvertOSM_GPX w(model, prompt);
+    w.show();
+    EXPECT_EQ(w.Top(), nullptr);
+    Type(w.Source()->Edit(), kData + "ways.osm");
+    Type(w.Destination()->Edit(), dir.File("all.gpx"));
+    testing::SaveShot(w, "dialog_convert_osm_gpx");
+    w.ConvertButton()->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Count(ReadFile(dir.File("all.gpx")), "<trk>"), 3u);
+  }
+  ConvertBigOsmGpxDialog big;
+  CDlgConvertBigOSM_GPX w(big, prompt);
+  w.show();
+  Type(w.Source()->Edit(), kData + "ways.osm");
+  Type(w.Destination()->Edit(), dir.File("area.gpx"));
+  w.GetBoundsButton()->click();
+  EXPECT_EQ(w.Top()->text(), "51.2");
+  EXPECT_EQ(w.Left()->text(), "-1.5");
+  w.NoneButton()->click();
+  for (QCheckBox* box : w.ExclusionBoxes()) EXPECT_FALSE(box->isChecked());
+  w.DefaultButton()->click();
+  EXPECT_TRUE(w.ExclusionBoxes()[13]->isChecked());  // type-sos
+  EXPECT_FALSE(w.ExclusionBoxes()[4]->isChecked());  // footway
+  QTest::mouseClick(w.IncludePoi(), Qt::LeftButton);
+  testing::SaveShot(w, "dialog_convert_big_osm_gpx");
+  w.ConvertButton()->click();
+  // Way 10 inside the area, and the pub: landuse and traffic signals are excluded.
+  const std::string area = ReadFile(dir.File("area.gpx"));
+  EXPECT_EQ(Count(area, "<trk>"), 2u) << area;
+  EXPECT_NE(area.find("<name>Node:4:amenity-pub:name-The Crown &amp; Anchor:</name>"), std::string::npos);
+
+  ConvertFastOsmGpxDialog fast;
+  CDlgConvertOSMtoOSM f(fast, prompt);
+  f.show();
+  EXPECT_EQ(f.ConvertButton()->text(), "&Extract");
+  EXPECT_EQ(f.ExclusionBoxes().size(), 19u);
+  testing::SaveShot(f, "dialog_convert_fast_osm_gpx");
 }
 
 TEST_F(ConvertDialogs, ALargeConversionShowsProgressAndItsCancelStopsIt) {
