@@ -1,6 +1,9 @@
 #include "osm/osm_ways.h"
 
-#include <osmium/index/map/flex_mem.hpp>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 #include <osmium/memory/buffer.hpp>
 #include <osmium/osm/location.hpp>
 #include <osmium/osm/node.hpp>
@@ -9,36 +12,89 @@
 namespace rovex::osm {
 namespace {
 
-using LocationIndex = osmium::index::map::FlexMem<osmium::unsigned_object_id_type, osmium::Location>;
-
-// Node positions by id. JOSM gives objects not yet uploaded negative ids, so
-// those are kept in an index of their own under the id's magnitude. A sparse
-// index must be sorted before lookups; OSM files list every node before the
-// first way, so that happens once per file.
+// Node positions by id, 16 bytes a node in blocks of a fixed size, so the
+// store never doubles and copies itself as a growing array would (that copy
+// is what decides the peak memory on a big extract). OSM files list nodes in
+// id order before the first way, so lookups are a binary search over what was
+// appended; a file out of order (JOSM's negative ids count down) is sorted
+// once, at the first lookup after the disorder.
 class NodeStore {
  public:
   void Set(int64_t id, osmium::Location location) {
-    Index(id).set(Key(id), location);
-    m_unsorted = true;
-  }
-  osmium::Location Get(int64_t id) {
-    if (m_unsorted) {
-      m_positive.sort();
-      m_negative.sort();
-      m_unsorted = false;
+    if (m_count % kBlock == 0) {
+      m_blocks.push_back(std::make_unique<Entry[]>(kBlock));
     }
-    return Index(id).get_noexcept(Key(id));
+    if (m_count > 0 && id <= m_lastId) {
+      m_sorted = false;
+    }
+    m_lastId = id;
+    m_blocks.back()[m_count % kBlock] = Entry{id, location.x(), location.y()};
+    ++m_count;
+  }
+
+  osmium::Location Get(int64_t id) {
+    if (!m_sorted) {
+      Sort();
+    }
+    if (m_count == 0) {
+      return osmium::Location();
+    }
+    // The last block whose first id is not above id, then the id within it.
+    std::size_t low = 0;
+    std::size_t high = m_blocks.size();
+    while (high - low > 1) {
+      const std::size_t mid = (low + high) / 2;
+      (m_blocks[mid][0].id <= id ? low : high) = mid;
+    }
+    const Entry* first = m_blocks[low].get();
+    const Entry* last = first + BlockSize(low);
+    const Entry* it = std::lower_bound(first, last, id, [](const Entry& e, int64_t key) { return e.id < key; });
+    if (it == last || it->id != id) {
+      return osmium::Location();
+    }
+    return osmium::Location(it->x, it->y);
   }
 
  private:
-  LocationIndex& Index(int64_t id) { return id < 0 ? m_negative : m_positive; }
-  static osmium::unsigned_object_id_type Key(int64_t id) {
-    return id < 0 ? static_cast<osmium::unsigned_object_id_type>(-(id + 1)) + 1
-                  : static_cast<osmium::unsigned_object_id_type>(id);
+  struct Entry {
+    int64_t id;
+    int32_t x;
+    int32_t y;
+  };
+  static constexpr std::size_t kBlock = 1 << 16;
+
+  std::size_t BlockSize(std::size_t block) const {
+    return block + 1 < m_blocks.size() ? kBlock : m_count - block * kBlock;
   }
-  LocationIndex m_positive;
-  LocationIndex m_negative;
-  bool m_unsorted = false;
+
+  void Sort() {
+    std::vector<Entry> all;
+    all.reserve(m_count);
+    for (std::size_t b = 0; b < m_blocks.size(); ++b) {
+      all.insert(all.end(), m_blocks[b].get(), m_blocks[b].get() + BlockSize(b));
+    }
+    // Stable, so a node given twice answers with the position read last.
+    std::stable_sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      if (kept > 0 && all[kept - 1].id == all[i].id) {
+        all[kept - 1] = all[i];
+      } else {
+        all[kept++] = all[i];
+      }
+    }
+    m_blocks.clear();
+    m_count = 0;
+    for (std::size_t i = 0; i < kept; ++i) {
+      Set(all[i].id, osmium::Location(all[i].x, all[i].y));
+    }
+    m_sorted = true;
+  }
+
+  std::vector<std::unique_ptr<Entry[]>> m_blocks;
+  std::size_t m_count = 0;
+  int64_t m_lastId = 0;
+  bool m_sorted = true;
 };
 
 OsmPoint PointOf(const osmium::Location& location) { return OsmPoint{location.lat(), location.lon()}; }
