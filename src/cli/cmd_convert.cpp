@@ -14,6 +14,7 @@
 #include "converters/input_file.h"
 #include "converters/josm_converter.h"
 #include "converters/nmea_gpx_writer.h"
+#include "converters/osm_cameras.h"
 #include "nmea/c_number.h"
 
 namespace rovex::cli {
@@ -33,6 +34,7 @@ const char* kConvertUsage =
     "  josm GPX MAPFILE            JOSM track segments to a track editor map and its logs\n"
     "  hgt-gpx HGT GPX             SRTM height tile to GPX contour tracks [--step M] [--range M]\n"
     "  add-newlines IN OUT         a line end after each GPX point, segment and name\n"
+    "  osm-cameras OSM CAMERAS     speed cameras of an OSM file to the camera file [--igo]\n"
     "options:\n"
     "  --force    replace an existing output\n"
     "  --append   add to an existing output (camera and route files)\n";
@@ -51,6 +53,7 @@ struct Args {
   bool hgtOption = false;
   int step = 20;
   int range = 6;
+  bool igo = false;
 };
 
 int Usage(CliContext& ctx, const std::string& problem) {
@@ -113,6 +116,8 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
       a.append = true;
     } else if (arg == "--route") {
       a.route = true;
+    } else if (arg == "--igo") {
+      a.igo = true;
     } else if (arg == "--type-prefix") {
       a.typePrefix = true;
     } else if (arg == "--no-distance") {
@@ -143,7 +148,7 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
   const bool appends = a.kind == "pocketgps" || a.kind == "garmin" || multi || a.kind == "gpx-route" ||
                        a.kind == "gpx-track";
   const bool known = appends || a.kind == "nmea-gpx" || a.kind == "josm" || a.kind == "add-newlines" ||
-                     a.kind == "hgt-gpx";
+                     a.kind == "hgt-gpx" || a.kind == "osm-cameras";
   if (!known) return Usage(ctx, "unknown KIND '" + a.kind + "'");
   if (multi ? a.paths.size() < 2 : a.paths.size() != 2) return Usage(ctx, "wrong number of files for " + a.kind);
   if (a.append && !appends) return Usage(ctx, "--append does not apply to " + a.kind);
@@ -152,6 +157,7 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     return Usage(ctx, "--route, --distance, --no-distance and --course apply to nmea-gpx only");
   }
   if (a.hgtOption && a.kind != "hgt-gpx") return Usage(ctx, "--step and --range apply to hgt-gpx only");
+  if (a.igo && a.kind != "osm-cameras") return Usage(ctx, "--igo applies to osm-cameras only");
   if (a.typePrefix && !multi) return Usage(ctx, "--type-prefix applies to pocketgps-multi only");
 
   std::string output = a.paths.back();
@@ -191,6 +197,8 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     options.params.contourRange = a.range;
     options.progress = progress;
     result = ConvertHgtToGpx(options);
+  } else if (a.kind == "osm-cameras") {
+    result = ExtractOsmCameras({inputs[0], output, a.igo ? SpeedcamOutput::Igo : SpeedcamOutput::Rovex, progress});
   } else {
     result = AddNewLines({inputs[0], output, progress});
   }
