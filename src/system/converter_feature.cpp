@@ -3,9 +3,11 @@
 #include "converters/add_new_line_dialog.h"
 #include "converters/camera_convert_dialog.h"
 #include "converters/gpx_convert_dialog.h"
+#include "converters/hgt_dialog.h"
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
+#include "converters/speedcam_dialog.h"
 #include "system/command_ids.h"
 #include "system/system_context.h"
 #include "system/view_host.h"
@@ -29,6 +31,8 @@ void ConverterFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kConvertNmeaToGpx, [this] { Open<NmeaToGpxDialog>(); });
   commands.Register(kConvertJosm, [this] { Open<ConvertJosmDialog>(); });
   commands.Register(kConvertAddNewLines, [this] { Open<AddNewLineDialog>(); });
+  commands.Register(kConvertSrtm, [this] { Open<HgtToGpxDialog>(); });
+  commands.Register(kConvertOsmSpeedcams, [this] { Open<SpeedcamDialog>(); });
 }
 
 }  // namespace rovex
