@@ -31,8 +31,15 @@ void ConverterFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kConvertNmeaToGpx, [this] { Open<NmeaToGpxDialog>(); });
   commands.Register(kConvertJosm, [this] { Open<ConvertJosmDialog>(); });
   commands.Register(kConvertAddNewLines, [this] { Open<AddNewLineDialog>(); });
-  commands.Register(kConvertSrtm, [this] { Open<HgtToGpxDialog>(); });
-  commands.Register(kConvertOsmSpeedcams, [this] { Open<SpeedcamDialog>(); });
+  // These two redraw the view when their dialog closes.
+  commands.Register(kConvertSrtm, [this] {
+    Open<HgtToGpxDialog>();
+    m_context.Host().Invalidate();
+  });
+  commands.Register(kConvertOsmSpeedcams, [this] {
+    Open<SpeedcamDialog>();
+    m_context.Host().Invalidate();
+  });
 }
 
 }  // namespace rovex

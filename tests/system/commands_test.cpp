@@ -140,8 +140,10 @@ TEST(ConvertMenu, EachCommandOpensItsDialogOnAFreshModel) {
         seen = DescribeAndChange(r);
         return false;
       };
+      const int invalidates = f.host.invalidates;
       ASSERT_TRUE(system.RunCommand(id)) << id;
       EXPECT_EQ(f.host.dialogs.size(), 1u) << id;
+      if (id == kConvertSrtm || id == kConvertOsmSpeedcams) EXPECT_EQ(f.host.invalidates, invalidates + 1) << id;
       EXPECT_EQ(seen, expected) << id << " round " << round;
     }
   }
