@@ -143,7 +143,9 @@ TEST(ConvertMenu, EachCommandOpensItsDialogOnAFreshModel) {
       const int invalidates = f.host.invalidates;
       ASSERT_TRUE(system.RunCommand(id)) << id;
       EXPECT_EQ(f.host.dialogs.size(), 1u) << id;
-      if (id == kConvertSrtm || id == kConvertOsmSpeedcams) EXPECT_EQ(f.host.invalidates, invalidates + 1) << id;
+      if (id == kConvertSrtm || id == kConvertOsmSpeedcams) {
+        EXPECT_EQ(f.host.invalidates, invalidates + 1) << id;
+      }
       EXPECT_EQ(seen, expected) << id << " round " << round;
     }
   }
