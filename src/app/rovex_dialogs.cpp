@@ -13,6 +13,7 @@
 #include "app/distance_dialog.h"
 #include "app/exclude_list_window.h"
 #include "app/gpx_convert_window.h"
+#include "app/hgt_convert_window.h"
 #include "app/josm_convert_window.h"
 #include "app/load_trail_dialog.h"
 #include "app/manual_location_dialog.h"
@@ -34,6 +35,7 @@
 #include "app/send_log_window.h"
 #include "app/shutdown_options_dialog.h"
 #include "app/shutdown_window.h"
+#include "app/speedcam_window.h"
 #include "app/start_time_dialog.h"
 #include "app/trail_file_dialog.h"
 #include "app/track_add_dialog.h"
@@ -49,10 +51,12 @@
 #include "converters/add_new_line_dialog.h"
 #include "converters/camera_convert_dialog.h"
 #include "converters/gpx_convert_dialog.h"
+#include "converters/hgt_dialog.h"
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
 #include "converters/osm_gpx_dialog.h"
+#include "converters/speedcam_dialog.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_manual_location.h"
@@ -146,6 +150,8 @@ DialogTable RovexDialogs(const Services& services) {
     table.AddWindow<ConvertOsmGpxDialog, CDlgConvertOSM_GPX>(std::ref(*prompt));
     table.AddWindow<ConvertBigOsmGpxDialog, CDlgConvertBigOSM_GPX>(std::ref(*prompt));
     table.AddWindow<ConvertFastOsmGpxDialog, CDlgConvertOSMtoOSM>(std::ref(*prompt));
+    table.AddWindow<HgtToGpxDialog, CDlgConvertHGT_GPX>(std::ref(*prompt));
+    table.AddWindow<SpeedcamDialog, DlgSpeedcam>(std::ref(*prompt));
     if (Clipboard* clipboard = services.clipboard) {
       table.AddWindow<NmeaToGpxDialog, CDialogNMEAToGPX>(std::ref(*prompt), std::ref(*clipboard));
     }

@@ -15,6 +15,7 @@
 #include "converters/josm_converter.h"
 #include "converters/nmea_gpx_writer.h"
 #include "converters/osm_gpx_converter.h"
+#include "converters/osm_cameras.h"
 #include "nmea/c_number.h"
 
 namespace rovex::cli {
@@ -36,6 +37,7 @@ const char* kConvertUsage =
     "  add-newlines IN OUT         a line end after each GPX point, segment and name\n"
     "  osm-gpx OSM GPX             OSM ways (.osm, .osm.gz, .osm.bz2, .osm.pbf) to GPX tracks\n"
     "                              [--box TOP,BOTTOM,LEFT,RIGHT] [--poi] [--exclude WORD,...] [--translate]\n"
+    "  osm-cameras OSM CAMERAS     speed cameras of an OSM file to the camera file [--igo]\n"
     "options:\n"
     "  --force    replace an existing output\n"
     "  --append   add to an existing output (camera and route files)\n";
@@ -59,6 +61,7 @@ struct Args {
   bool poi = false;
   bool translate = false;
   std::vector<std::string> exclusions;
+  bool igo = false;
 };
 
 int Usage(CliContext& ctx, const std::string& problem) {
@@ -142,6 +145,8 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
       a.append = true;
     } else if (arg == "--route") {
       a.route = true;
+    } else if (arg == "--igo") {
+      a.igo = true;
     } else if (arg == "--type-prefix") {
       a.typePrefix = true;
     } else if (arg == "--no-distance") {
@@ -187,7 +192,7 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
   const bool appends = a.kind == "pocketgps" || a.kind == "garmin" || multi || a.kind == "gpx-route" ||
                        a.kind == "gpx-track";
   const bool known = appends || a.kind == "nmea-gpx" || a.kind == "josm" || a.kind == "add-newlines" ||
-                     a.kind == "hgt-gpx" || a.kind == "osm-gpx";
+                     a.kind == "hgt-gpx" || a.kind == "osm-gpx" || a.kind == "osm-cameras";
   if (!known) return Usage(ctx, "unknown KIND '" + a.kind + "'");
   if (multi ? a.paths.size() < 2 : a.paths.size() != 2) return Usage(ctx, "wrong number of files for " + a.kind);
   if (a.append && !appends) return Usage(ctx, "--append does not apply to " + a.kind);
@@ -199,6 +204,7 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
   if (a.osmOption && a.kind != "osm-gpx") {
     return Usage(ctx, "--box, --poi, --exclude and --translate apply to osm-gpx only");
   }
+  if (a.igo && a.kind != "osm-cameras") return Usage(ctx, "--igo applies to osm-cameras only");
   if (a.typePrefix && !multi) return Usage(ctx, "--type-prefix applies to pocketgps-multi only");
 
   std::string output = a.paths.back();
@@ -250,6 +256,8 @@ int CmdConvert(const std::vector<std::string>& args, CliContext& ctx) {
     options.includePoi = a.poi;
     options.progress = progress;
     result = ConvertOsmToGpx(options);
+  } else if (a.kind == "osm-cameras") {
+    result = ExtractOsmCameras({inputs[0], output, a.igo ? SpeedcamOutput::Igo : SpeedcamOutput::Rovex, progress});
   } else {
     result = AddNewLines({inputs[0], output, progress});
   }

@@ -1,12 +1,15 @@
 #include "converters/hgt_contours.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "converters/converter_files.h"
 #include "converters/gpx_frame.h"
 #include "converters/input_file.h"
 #include "converters/output_file.h"
+#include "platform/c_format.h"
 
 namespace rovex::converters {
 
@@ -68,7 +71,27 @@ class ContourWalk {
         m_params(params),
         m_out(out),
         m_erased(grid.heights.size(), 0),
-        m_visited(grid.heights.size(), 0) {}
+        m_visited(grid.heights.size(), 0) {
+    // The lowest and highest height of each short run of a row: a level
+    // whose band misses a run has nothing to erase or start from in it, and
+    // most of a tile lies far from any one level.
+    const int side = m_grid.side;
+    m_blocksPerRow = (side + kBlock - 1) / kBlock;
+    m_blockLow.resize(static_cast<size_t>(side) * m_blocksPerRow);
+    m_blockHigh.resize(m_blockLow.size());
+    for (int i = 0; i < side; ++i) {
+      for (int b = 0; b < m_blocksPerRow; ++b) {
+        int16_t low = INT16_MAX;
+        int16_t high = INT16_MIN;
+        for (int j = b * kBlock; j < side && j < (b + 1) * kBlock; ++j) {
+          low = std::min(low, m_grid.heights[Index(i, j)]);
+          high = std::max(high, m_grid.heights[Index(i, j)]);
+        }
+        m_blockLow[static_cast<size_t>(i) * m_blocksPerRow + b] = low;
+        m_blockHigh[static_cast<size_t>(i) * m_blocksPerRow + b] = high;
+      }
+    }
+  }
 
   // Step 1 for one level.
   void EraseFlatSpace(int level, long* erased) {
@@ -77,6 +100,10 @@ class ContourWalk {
     const long e = m_params.eraseRange;
     for (int i = 0; i < side; ++i) {
       for (int j = 0; j < side; ++j) {
+        if (j % kBlock == 0 && !BlockMeets(i, j / kBlock, level, r)) {
+          j += kBlock - 1;
+          continue;
+        }
         size_t cell = Index(i, j);
         long h = m_grid.heights[cell];
         if (m_erased[cell] || !(level - r < h && h < level + r)) continue;
@@ -99,8 +126,14 @@ class ContourWalk {
   // Step 2 for one level; false when a write failed.
   bool Contours(int level, long* segments) {
     const int side = m_grid.side;
+    const long r = Range();
     for (int i = 0; i < side; ++i) {
       for (int j = 0; j < side; ++j) {
+        // A trace from a cell outside the band ends before it marks anything.
+        if (j % kBlock == 0 && !BlockMeets(i, j / kBlock, level, r)) {
+          j += kBlock - 1;
+          continue;
+        }
         if (!Trace(level, i, j, segments)) return false;
       }
     }
@@ -112,6 +145,14 @@ class ContourWalk {
     int i;
     int j;
   };
+
+  static constexpr int kBlock = 32;
+
+  // Whether any height of the run holds L - r < h < L + r.
+  bool BlockMeets(int i, int block, long level, long r) const {
+    const size_t b = static_cast<size_t>(i) * m_blocksPerRow + block;
+    return m_blockHigh[b] > level - r && m_blockLow[b] < level + r;
+  }
 
   size_t Index(int i, int j) const { return static_cast<size_t>(i) * static_cast<size_t>(m_grid.side) + j; }
   bool Inside(int i, int j) const { return i >= 0 && j >= 0 && i < m_grid.side && j < m_grid.side; }
@@ -178,12 +219,16 @@ class ContourWalk {
     const double span = m_grid.side > 1 ? m_grid.side - 1 : 1;
     double latitude = m_grid.origin.latitude + (span - pos.i) / span;
     double longitude = m_grid.origin.longitude + pos.j / span;
-    char text[160];
-    int n = std::snprintf(text, sizeof text,
-                          "<trkpt lat=\"%.6f\" lon=\"%.6f\">\n  <ele>%1.1hd</ele>\n"
-                          "<time>2008-01-01T01:00:00Z</time>\n</trkpt>\n",
-                          latitude, longitude, static_cast<short>(level));
-    return m_out.Put(text, n);
+    // What "<trkpt lat=\"%.6f\" lon=\"%.6f\">\n  <ele>%1.1hd</ele>\n..." prints, without
+    // printf's cost: a tile writes hundreds of thousands of points.
+    m_point.assign("<trkpt lat=\"");
+    m_point += FormatFixed(latitude, 6);
+    m_point += "\" lon=\"";
+    m_point += FormatFixed(longitude, 6);
+    m_point += "\">\n  <ele>";
+    m_point += std::to_string(static_cast<short>(level));
+    m_point += "</ele>\n<time>2008-01-01T01:00:00Z</time>\n</trkpt>\n";
+    return m_out.Put(m_point);
   }
 
   const HgtGrid& m_grid;
@@ -191,6 +236,10 @@ class ContourWalk {
   Writer& m_out;
   std::vector<uint8_t> m_erased;
   std::vector<uint8_t> m_visited;
+  int m_blocksPerRow = 0;
+  std::vector<int16_t> m_blockLow;
+  std::vector<int16_t> m_blockHigh;
+  std::string m_point;
 };
 
 }  // namespace

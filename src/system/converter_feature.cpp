@@ -3,10 +3,12 @@
 #include "converters/add_new_line_dialog.h"
 #include "converters/camera_convert_dialog.h"
 #include "converters/gpx_convert_dialog.h"
+#include "converters/hgt_dialog.h"
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
 #include "converters/osm_gpx_dialog.h"
+#include "converters/speedcam_dialog.h"
 #include "system/command_ids.h"
 #include "system/system_context.h"
 #include "system/view_host.h"
@@ -33,6 +35,15 @@ void ConverterFeature::RegisterCommands(CommandRegistry& commands) {
   commands.Register(kConvertBigOsm, [this] { Open<ConvertBigOsmGpxDialog>(); });
   commands.Register(kConvertFastOsm, [this] { Open<ConvertFastOsmGpxDialog>(); });
   commands.Register(kConvertAddNewLines, [this] { Open<AddNewLineDialog>(); });
+  // These two redraw the view when their dialog closes.
+  commands.Register(kConvertSrtm, [this] {
+    Open<HgtToGpxDialog>();
+    m_context.Host().Invalidate();
+  });
+  commands.Register(kConvertOsmSpeedcams, [this] {
+    Open<SpeedcamDialog>();
+    m_context.Host().Invalidate();
+  });
 }
 
 }  // namespace rovex

@@ -27,6 +27,7 @@
 #include "app/distance_dialog.h"
 #include "app/file_box.h"
 #include "app/gpx_convert_window.h"
+#include "app/hgt_convert_window.h"
 #include "app/josm_convert_window.h"
 #include "app/manual_location_dialog.h"
 #include "app/multi_camera_convert_window.h"
@@ -37,6 +38,7 @@
 #include "app/passed_camera_list_window.h"
 #include "app/replay_dialog.h"
 #include "app/send_log_window.h"
+#include "app/speedcam_window.h"
 #include "app_fixture.h"
 #include "cameras/camera_database.h"
 #include "cameras/camera_fixture.h"
@@ -47,10 +49,13 @@
 #include "converters/camera_convert_dialog.h"
 #include "converters/converter_test_util.h"
 #include "converters/gpx_convert_dialog.h"
+#include "converters/hgt_contours.h"
+#include "converters/hgt_dialog.h"
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
 #include "converters/osm_gpx_dialog.h"
+#include "converters/speedcam_dialog.h"
 #include "dialog_test_app.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
@@ -281,7 +286,8 @@ TEST(DialogCommands, EachMenuItemOpensItsWindow) {
       {cmd::kConvertGarmin, typeid(CDlgCameraConvert)}, {cmd::kConvertMultiPocketGps, typeid(CDlgMultiCameraConvert)},
       {cmd::kConvertGpxRoute, typeid(CDlgGPXConvert)},  {cmd::kConvertGpxTrack, typeid(CDlgGPXConvert)},
       {cmd::kConvertNmeaToGpx, typeid(CDialogNMEAToGPX)}, {cmd::kConvertJosm, typeid(CDlgConvertJOSM)},
-      {cmd::kConvertAddNewLines, typeid(CDlgAddNewLine)},
+      {cmd::kConvertAddNewLines, typeid(CDlgAddNewLine)}, {cmd::kConvertSrtm, typeid(CDlgConvertHGT_GPX)},
+      {cmd::kConvertOsmSpeedcams, typeid(DlgSpeedcam)},
   };
   for (const auto& [id, window] : cases) {
     std::optional<std::type_index> shown;
@@ -500,6 +506,56 @@ TEST_F(ConvertDialogs, OsmToGpxWindowsConvertAndFillTheirBoxes) {
   EXPECT_EQ(f.ConvertButton()->text(), "&Extract");
   EXPECT_EQ(f.ExclusionBoxes().size(), 19u);
   testing::SaveShot(f, "dialog_convert_fast_osm_gpx");
+}
+
+TEST_F(ConvertDialogs, SpeedcamExtractsBothFormatsAndStaysOpen) {
+  dir.Write("cams.osm",
+            "<osm version='0.6'>\n<node id='1' lat='51.5' lon='-0.12'>\n<tag k='highway' v='speed_camera'/>\n"
+            "<tag k='note' v='redlight'/>\n<tag k='maxspeed' v='30'/>\n</node>\n</osm>\n");
+  SpeedcamDialog model;
+  DlgSpeedcam w(model, prompt);
+  w.show();
+  Type(w.Source()->Edit(), dir.File("cams.osm"));
+  Type(w.Destination()->Edit(), dir.File("cams.txt"));
+  testing::SaveShot(w, "dialog_speedcam");
+  w.RovexButton()->click();
+  EXPECT_EQ(ReadFile(dir.File("cams.txt")), "51.500000,-0.120000,REDLIGHT,1,,REDLIGHT:1@30,,30\n");
+  w.IgoButton()->click();  // the overwrite question is answered Yes
+  EXPECT_EQ(ReadFile(dir.File("cams.txt")), "X,Y,TYPE,SPEED,DIRTYPE,DIRECTION\n-0.120000,51.500000,3,30,0,0\n");
+  EXPECT_EQ(prompt.Texts().back(), "Done");
+  EXPECT_TRUE(w.isVisible());
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_EQ(w.result(), QDialog::Rejected);
+}
+
+// The boxes start at 3, 6 and 20 and what is typed in them reaches the walk.
+TEST_F(ConvertDialogs, HgtContoursTakeTheTypedNumbers) {
+  std::string tile(kHgtFileBytes, '\0');
+  for (int i = 0; i < kHgtSide; ++i) {
+    for (int j = 600; j < kHgtSide; ++j) {  // sea in the west, then a slope rising 1 m a column to 600 m
+      tile[2 * (i * kHgtSide + j)] = static_cast<char>((j - 600) >> 8);
+      tile[2 * (i * kHgtSide + j) + 1] = static_cast<char>((j - 600) & 0xFF);
+    }
+  }
+  dir.Write("N45E006.hgt", tile);
+  HgtToGpxDialog model;
+  CDlgConvertHGT_GPX w(model, prompt);
+  w.show();
+  EXPECT_EQ(w.EraseRange()->text() + w.ContourRange()->text() + w.Step()->text(), "3620");
+  Type(w.Source()->Edit(), dir.File("N45E006.hgt"));
+  Type(w.Destination()->Edit(), dir.File("contours.gpx"));
+  testing::SaveShot(w, "dialog_convert_hgt");
+  Type(w.EraseRange(), "0");
+  Type(w.Step(), "100");
+  w.ConvertButton()->click();
+  EXPECT_TRUE(w.isVisible());
+  const std::string gpx = ReadFile(dir.File("contours.gpx"));
+  // Levels 0 to 500 a hundred apart; the starting step would have written 20 m ones.
+  EXPECT_NE(gpx.find("<name>GPX-1</name>"), std::string::npos) << gpx.substr(0, 400);
+  EXPECT_NE(gpx.find("<name>GPX500-"), std::string::npos);
+  EXPECT_EQ(gpx.find("<name>GPX20-"), std::string::npos);
+  EXPECT_EQ(prompt.Texts().back().substr(0, 12), "Step 2 of 2.");
+  EXPECT_EQ(prompt.Texts().size(), 1u);  // erase range 0: no step 1
 }
 
 TEST_F(ConvertDialogs, ALargeConversionShowsProgressAndItsCancelStopsIt) {

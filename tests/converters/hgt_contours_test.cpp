@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include "converters/hgt_dialog.h"
 #include "converters/input_file.h"
 #include "support/cli_runner.h"
+#include "support/fake_prompt.h"
 #include "support/temp_dir.h"
 
 namespace rovex::converters {
@@ -291,6 +293,35 @@ TEST(HgtContours, CommandLine) {
   r = RunCliCapture({"convert", "hgt-gpx", dir.File("short.hgt"), dir.File("s.gpx")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("2,884,802 bytes"), std::string::npos);
+}
+
+// The number boxes read as atoi reads them, kept to a height's range; an
+// existing GPX file is replaced only when the user says Yes.
+TEST(HgtContours, DialogNumbersAndOverwriteQuestion) {
+  HgtToGpxDialog model;
+  model.eraseRange = " 7m";
+  model.contourRange = "abc";
+  model.step = "99999999999";
+  HgtContourParams params = model.Params();
+  EXPECT_EQ(params.eraseRange, 7);
+  EXPECT_EQ(params.contourRange, 0);
+  EXPECT_EQ(params.step, 32767);
+
+  TempDir dir;
+  dir.Write("N42E001.hgt", TileBytes(MakeGrid(kHgtSide, FlatSea, {42, 1})));
+  dir.Write("c.gpx", "old");
+  testing::FakePrompt prompt;
+  HgtToGpxDialog dialog;
+  dialog.source = dir.File("N42E001.hgt");
+  dialog.destination = dir.File("c.gpx");
+  prompt.QueueAnswer(MsgResult::No);
+  EXPECT_FALSE(dialog.Convert(prompt));
+  EXPECT_EQ(dir.Read("c.gpx"), "old");
+  EXPECT_TRUE(dialog.Convert(prompt));
+  EXPECT_NE(dir.Read("c.gpx"), "old");
+  ASSERT_GE(prompt.Texts().size(), 2u);
+  EXPECT_EQ(prompt.Texts()[0], "The output GPX file all ready exists.\n\nOverwrite Yes/No ?");
+  EXPECT_EQ(prompt.Texts()[1], prompt.Texts()[0]);
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include "converters/add_new_line_dialog.h"
 #include "converters/camera_convert_dialog.h"
 #include "converters/gpx_convert_dialog.h"
+#include "converters/hgt_dialog.h"
 #include "converters/josm_dialog.h"
 #include "converters/multi_camera_convert_dialog.h"
 #include "converters/nmea_gpx_dialog.h"
+#include "converters/speedcam_dialog.h"
 #include "platform/data_root.h"
 #include "system/accelerator_table.h"
 #include "system/command_ids.h"
@@ -109,6 +111,8 @@ std::string DescribeAndChange(const DialogRequest& r) {
   if (auto* m = r.Get<NmeaToGpxDialog>()) return "nmea " + std::exchange(m->distanceText, changed) + " " + m->courseText;
   if (auto* m = r.Get<ConvertJosmDialog>()) return "josm " + std::exchange(m->source, changed);
   if (auto* m = r.Get<AddNewLineDialog>()) return "lines " + std::exchange(m->source, changed);
+  if (auto* m = r.Get<HgtToGpxDialog>()) return "hgt " + m->eraseRange + m->contourRange + std::exchange(m->step, changed);
+  if (auto* m = r.Get<SpeedcamDialog>()) return "speedcams " + std::exchange(m->source, changed);
   return "(another model)";
 }
 
@@ -122,6 +126,8 @@ TEST(ConvertMenu, EachCommandOpensItsDialogOnAFreshModel) {
       {kConvertNmeaToGpx, "nmea 200 25"},
       {kConvertJosm, "josm "},
       {kConvertAddNewLines, "lines "},
+      {kConvertSrtm, "hgt 3620"},
+      {kConvertOsmSpeedcams, "speedcams "},
   };
   testing::SystemFixture f;
   RovexSystem& system = f.Start();
@@ -134,8 +140,12 @@ TEST(ConvertMenu, EachCommandOpensItsDialogOnAFreshModel) {
         seen = DescribeAndChange(r);
         return false;
       };
+      const int invalidates = f.host.invalidates;
       ASSERT_TRUE(system.RunCommand(id)) << id;
       EXPECT_EQ(f.host.dialogs.size(), 1u) << id;
+      if (id == kConvertSrtm || id == kConvertOsmSpeedcams) {
+        EXPECT_EQ(f.host.invalidates, invalidates + 1) << id;
+      }
       EXPECT_EQ(seen, expected) << id << " round " << round;
     }
   }

@@ -1,0 +1,70 @@
+#include "app/speedcam_window.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/conversion_progress.h"
+#include "app/dialog_buttons.h"
+#include "app/file_box.h"
+#include "converters/speedcam_dialog.h"
+#include "qtplatform/qt_user_prompt.h"
+
+namespace rovex {
+
+using converters::SpeedcamDialog;
+
+DlgSpeedcam::DlgSpeedcam(SpeedcamDialog& model, UserPrompt& prompt, QWidget* parent)
+    : QDialog(parent), m_model(model), m_prompt(prompt) {
+  setWindowTitle(FromSystemText(SpeedcamDialog::kTitle));
+  setMinimumWidth(480);
+  auto* layout = new QVBoxLayout(this);
+  auto label = [this, layout](const char* text) {
+    auto* l = new QLabel(FromSystemText(text), this);
+    l->setWordWrap(true);
+    layout->addWidget(l);
+  };
+  label(SpeedcamDialog::kIntro);
+  m_source = new FileBox(
+      QStringLiteral("Source OSM file"), QStringLiteral("&Browse"),
+      [this](const std::string& current) { return m_prompt.OpenFile("Browse", SpeedcamDialog::kSourceFilter, current); },
+      this);
+  // The overwrite question is asked when extracting.
+  m_destination = new FileBox(
+      QStringLiteral("Destination text file"), QStringLiteral("Bro&wse"),
+      [this](const std::string& current) {
+        return m_prompt.ChooseOutputFile("Browse", SpeedcamDialog::kDestinationFilter, current, "");
+      },
+      this);
+  m_source->SetText(model.source);
+  m_destination->SetText(model.destination);
+  layout->addWidget(m_source);
+  layout->addWidget(m_destination);
+  label(SpeedcamDialog::kTypesHint);
+  label(SpeedcamDialog::kTimeHint);
+
+  m_rovex = new QPushButton(QStringLiteral("Extract to ROVEX file"), this);
+  m_igo = new QPushButton(QStringLiteral("Extract to IGO file"), this);
+  connect(m_rovex, &QPushButton::clicked, this, [this] { Extract(false); });
+  connect(m_igo, &QPushButton::clicked, this, [this] { Extract(true); });
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* b : {m_rovex, m_igo}) {
+    b->setAutoDefault(false);
+    row->addWidget(b);
+  }
+  row->addWidget(OkCancelButtons(this));
+  layout->addLayout(row);
+}
+
+void DlgSpeedcam::Extract(bool igo) {
+  m_model.source = m_source->Text();
+  m_model.destination = m_destination->Text();
+  ConversionProgress progress(this);
+  m_model.Extract(igo ? converters::SpeedcamOutput::Igo : converters::SpeedcamOutput::Rovex, m_prompt,
+                  progress.Function());
+}
+
+}  // namespace rovex
