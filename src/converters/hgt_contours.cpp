@@ -8,6 +8,7 @@
 #include "converters/converter_files.h"
 #include "converters/gpx_frame.h"
 #include "converters/input_file.h"
+#include "trackeditor/height_tile.h"
 #include "converters/output_file.h"
 #include "platform/c_format.h"
 
@@ -259,12 +260,12 @@ HgtOrigin HgtOriginFromPath(const std::string& path) {
 
 bool ParseHgtTile(std::string_view bytes, HgtGrid* grid) {
   if (bytes.size() != kHgtFileBytes) return false;
+  // The shading reads the same samples as unsigned; the walk needs their signed meaning.
+  const std::vector<int32_t> samples = trackeditor::ReadBigEndianSamples(bytes, trackeditor::kHeightTileCells);
   grid->side = kHgtSide;
-  grid->heights.resize(static_cast<size_t>(kHgtSide) * kHgtSide);
-  for (size_t k = 0; k < grid->heights.size(); ++k) {
-    unsigned high = static_cast<unsigned char>(bytes[2 * k]);
-    unsigned low = static_cast<unsigned char>(bytes[2 * k + 1]);
-    grid->heights[k] = static_cast<int16_t>(static_cast<uint16_t>((high << 8) | low));
+  grid->heights.resize(samples.size());
+  for (size_t k = 0; k < samples.size(); ++k) {
+    grid->heights[k] = static_cast<int16_t>(static_cast<uint16_t>(samples[k]));
   }
   return true;
 }

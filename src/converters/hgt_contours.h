@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "converters/converter_result.h"
+#include "trackeditor/height_tile.h"
 
 // SRTM 3-arc-second height tiles to GPX 1.0 contour tracks: a simple
 // neighbour walk whose output is rough, meant as a background map for the
@@ -16,7 +17,7 @@
 
 namespace rovex::converters {
 
-inline constexpr int kHgtSide = 1201;  // samples along each edge of a tile
+inline constexpr int kHgtSide = trackeditor::kHeightTileSide;  // samples along each edge of a tile
 inline constexpr uint64_t kHgtFileBytes = 2884802;  // 1201 x 1201 big-endian int16
 
 struct HgtOrigin {
