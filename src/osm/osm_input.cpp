@@ -1,9 +1,12 @@
 #include "osm/osm_input.h"
 
+#include "osm/osm_xml_chunks.h"
+
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <osmium/io/any_input.hpp>
 #include <osmium/io/reader.hpp>
@@ -69,6 +72,24 @@ OsmReadResult ReadWith(const Make& makeFile, osmium::osm_entity_bits::type entit
   return result;
 }
 
+// Pieces pay off on big plain XML files and a machine with more than one core.
+constexpr std::size_t kPieceBytes = std::size_t{4} << 20;
+constexpr uint64_t kPiecesFrom = uint64_t{32} << 20;
+
+bool ReadInPieces(const std::string& path, const std::string& format) {
+  const bool plainXml = format.empty() ? EndsWith(path, ".osm") : format == "osm";
+  std::error_code ec;
+  if (!plainXml || std::thread::hardware_concurrency() < 2 || std::filesystem::file_size(path, ec) < kPiecesFrom || ec) {
+    return false;
+  }
+  // Only an <osm> document is cut (an osmChange nests its nodes).
+  std::ifstream in(path, std::ios::binary);
+  std::string head(64 * 1024, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  return XmlRootEnd(head) != std::string::npos;
+}
+
 }  // namespace
 
 std::string OsmFormatOf(const std::string& path) {
@@ -85,6 +106,9 @@ OsmReadResult ReadOsmFile(const std::string& path, osmium::osm_entity_bits::type
     return OsmReadResult{false, false, "Is a directory"};
   }
   const std::string format = OsmFormatOf(path);
+  if (ReadInPieces(path, format)) {
+    return ReadOsmXmlInPieces(path, entities, visit, progress, kPieceBytes, std::thread::hardware_concurrency());
+  }
   return ReadWith([&] { return osmium::io::File(path, format); }, entities, visit, progress);
 }
 
