@@ -9,6 +9,7 @@
 
 #include "converters/osm_gpx_converter.h"
 #include "osm/osm_ways.h"
+#include "osm/osm_xml_chunks.h"
 
 namespace {
 
@@ -63,5 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       [&](const osm::OsmTaggedNode& node) { return writer.Node(node); });
   if (stats.stopped || !writer.End()) std::abort();
   CheckDocument(text, writer.Tracks(), settings.translate);
+
+  // Where a big file would be cut: always before a "<" past the starting point.
+  const size_t from = mode % 7;
+  const size_t cut = osm::XmlCutPoint(bytes, from);
+  if (cut != std::string_view::npos && (cut < from || cut >= bytes.size() || bytes[cut] != '<')) std::abort();
+  const size_t root = osm::XmlRootEnd(bytes);
+  if (root != std::string_view::npos && (root > bytes.size() || bytes[root - 1] != '>')) std::abort();
   return 0;
 }
