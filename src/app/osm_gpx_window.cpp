@@ -98,14 +98,17 @@ void OsmGpxWindow::AddAreaControls() {
   column->addLayout(buttons);
   m_layout->addWidget(group);
 
-  auto act = [this](void (OsmGpxDialog::*change)()) {
-    TakeValues();
-    (m_model.*change)();
-    ShowValues();
+  // Each button: the boxes into the model, its change, the model back into the boxes.
+  const auto apply = [this](auto change) {
+    return [this, change] {
+      TakeValues();
+      change(m_model);
+      ShowValues();
+    };
   };
-  connect(m_default, &QPushButton::clicked, this, [act] { act(&OsmGpxDialog::Default); });
-  connect(m_all, &QPushButton::clicked, this, [act] { act(&OsmGpxDialog::All); });
-  connect(m_none, &QPushButton::clicked, this, [act] { act(&OsmGpxDialog::None); });
+  connect(m_default, &QPushButton::clicked, this, apply([](OsmGpxDialog& model) { model.Default(); }));
+  connect(m_all, &QPushButton::clicked, this, apply([](OsmGpxDialog& model) { model.All(); }));
+  connect(m_none, &QPushButton::clicked, this, apply([](OsmGpxDialog& model) { model.None(); }));
   connect(m_getBounds, &QPushButton::clicked, this, [this] {
     TakeValues();
     m_model.GetBounds(m_prompt);
