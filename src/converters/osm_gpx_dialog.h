@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "converters/osm_gpx_converter.h"
+#include "osm/osm_input.h"
 #include "platform/user_prompt.h"
 
 // The rules of the three OSM to GPX dialogs: "Convert OSM to GPX track"
@@ -37,7 +38,7 @@ inline constexpr OsmExclusion kOsmExclusions[] = {
 
 class OsmGpxDialog {
  public:
-  static constexpr const char* kOsmFilter = "OSM files (*.osm)|*.osm|XML (*.xml)|*.xml|Any (*.*)|*.*||";
+  static constexpr const char* kOsmFilter = osm::kOsmFileFilter;
   static constexpr const char* kGpxFilter = "GPX files (*.gpx)|*.gpx|Any (*.*)|*.*||";
 
   explicit OsmGpxDialog(OsmGpxVariant variant);

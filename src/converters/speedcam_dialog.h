@@ -3,6 +3,7 @@
 #include <string>
 
 #include "converters/osm_cameras.h"
+#include "osm/osm_input.h"
 #include "platform/user_prompt.h"
 
 // The rules of the "Extract speedcams from an OSM file" dialog (`DlgSpeedcam`):
@@ -23,8 +24,7 @@ class SpeedcamDialog {
       "It takes about ten minutes to extract the cameras from an OSM of the whole of the UK.  You'll get a Done "
       "message once it has completed.";
   // Compressed and PBF extracts read as well as plain XML.
-  static constexpr const char* kSourceFilter =
-      "OSM files (*.osm)|*.osm;*.osm.gz;*.osm.bz2;*.osm.pbf|Any (*.*)|*.*||";
+  static constexpr const char* kSourceFilter = osm::kOsmFileFilter;
   static constexpr const char* kDestinationFilter = "Text files (*.txt)|*.txt|Any (*.*)|*.*||";
 
   std::string source;

@@ -21,6 +21,11 @@ class Buffer;
 
 namespace rovex::osm {
 
+// The file box filter of every dialog that opens an OSM file: the labels users
+// know, with the compressed and PBF forms under the first.
+inline constexpr const char* kOsmFileFilter =
+    "OSM files (*.osm)|*.osm;*.osm.gz;*.osm.bz2;*.osm.pbf|XML (*.xml)|*.xml|Any (*.*)|*.*||";
+
 // Called now and then with the bytes of the file read so far and its size.
 // Returning false stops the reading.
 using OsmProgress = std::function<bool(uint64_t done, uint64_t total)>;

@@ -140,10 +140,6 @@ class GpxSectionReader {
 
 }  // namespace
 
-void TrackJosmLoadModel::Message(const std::string& text) {
-  if (m_prompt) m_prompt->MessageBox(text);
-}
-
 bool TrackJosmLoadModel::Load(const LoadProgress& progress) {
   if (source.empty()) {
     Message("Please choose a JOSM gpx track file.");
@@ -186,7 +182,7 @@ bool TrackJosmLoadModel::Load(const LoadProgress& progress) {
     char text[160];
     std::snprintf(text, sizeof text, "Input %llu lines processed.\nOutput %llu lines processed.\n\nGPX load complete.",
                   static_cast<unsigned long long>(reader.Lines()), static_cast<unsigned long long>(reader.Points()));
-    if (m_prompt) m_prompt->MessageBox(text, MsgIcon::Information);
+    Message(text, MsgIcon::Information);
   }
   return reader.Entries() > 0;
 }

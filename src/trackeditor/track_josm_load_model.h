@@ -17,7 +17,7 @@ class UserPrompt;
 
 namespace rovex::trackeditor {
 
-class TrackJosmLoadModel {
+class TrackJosmLoadModel : public BackgroundLoadModel {
  public:
   static constexpr const char* kTitle = "Load JOSM GPX track";
   static constexpr const char* kSourceLabel = "JOSM GPX track source file.";
@@ -26,21 +26,10 @@ class TrackJosmLoadModel {
       "Loads a multi section JOSM GPX or other GPX track file into the track editor.  The tracks will be displayed "
       "but can not be edited.  Select a file and then click 'Load GPX' to load it.  Click 'OK' to close the dialog.";
 
-  TrackJosmLoadModel(TrackEditor* map, UserPrompt* prompt) : m_map(map), m_prompt(prompt) {}
-
-  std::string source;
+  TrackJosmLoadModel(TrackEditor* map, UserPrompt* prompt) : BackgroundLoadModel(map, prompt) {}
 
   // "&Load GPX": reads source into the map; false when nothing could be read.
   bool Load(const LoadProgress& progress = {});
-  // Entries added by every Load so far.
-  std::size_t Added() const { return m_added; }
-
- private:
-  void Message(const std::string& text);
-
-  TrackEditor* m_map;
-  UserPrompt* m_prompt;
-  std::size_t m_added = 0;
 };
 
 }  // namespace rovex::trackeditor

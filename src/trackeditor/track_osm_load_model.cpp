@@ -9,10 +9,6 @@
 
 namespace rovex::trackeditor {
 
-void TrackOsmLoadModel::Message(const std::string& text) {
-  if (m_prompt) m_prompt->MessageBox(text);
-}
-
 bool TrackOsmLoadModel::Load(const LoadProgress& progress) {
   if (source.empty()) {
     Message("Please choose a osm file.");
@@ -56,7 +52,7 @@ bool TrackOsmLoadModel::Load(const LoadProgress& progress) {
     std::snprintf(text, sizeof text,
                   "Input %llu nodes and ways processed.\nOutput %llu node references processed.\n\nOSM load complete.",
                   static_cast<unsigned long long>(stats.objects), static_cast<unsigned long long>(stats.references));
-    if (m_prompt) m_prompt->MessageBox(text, MsgIcon::Information);
+    Message(text, MsgIcon::Information);
   } else if (!stats.read.cancelled) {
     Message("Error can't read source file\n" + source + "\n" + stats.read.error);
   }

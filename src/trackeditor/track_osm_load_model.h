@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "osm/osm_input.h"
 #include "trackeditor/background_load.h"
 #include "trackeditor/track_map.h"
 
@@ -17,11 +18,11 @@ class UserPrompt;
 
 namespace rovex::trackeditor {
 
-class TrackOsmLoadModel {
+class TrackOsmLoadModel : public BackgroundLoadModel {
  public:
   static constexpr const char* kTitle = "Load OSM file";
   static constexpr const char* kSourceLabel = "&OSM source file.";
-  static constexpr const char* kBrowseFilter = "OSM files (*.osm)|*.osm|XML (*.xml)|*.xml|Any (*.*)|*.*||";
+  static constexpr const char* kBrowseFilter = osm::kOsmFileFilter;
   static constexpr const char* kHint1 = "Loads an  OSM file.   The tracks will be displayed but can not be edited.";
   static constexpr const char* kHint2 =
       "Select an OSM file and click the Load OSM file button.  Large files may take a few minutes to load.  You can "
@@ -29,21 +30,10 @@ class TrackOsmLoadModel {
   // A description holds at most this many characters.
   static constexpr std::size_t kDescriptionLimit = 498;
 
-  TrackOsmLoadModel(TrackEditor* map, UserPrompt* prompt) : m_map(map), m_prompt(prompt) {}
-
-  std::string source;
+  TrackOsmLoadModel(TrackEditor* map, UserPrompt* prompt) : BackgroundLoadModel(map, prompt) {}
 
   // "&Load OSM file": reads source into the map; false when nothing was added.
   bool Load(const LoadProgress& progress = {});
-  // Entries added by every Load so far.
-  std::size_t Added() const { return m_added; }
-
- private:
-  void Message(const std::string& text);
-
-  TrackEditor* m_map;
-  UserPrompt* m_prompt;
-  std::size_t m_added = 0;
 };
 
 }  // namespace rovex::trackeditor
