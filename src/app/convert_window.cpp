@@ -15,17 +15,9 @@ ConvertWindow::ConvertWindow(UserPrompt& prompt, const char* browseFilter, const
                              const QString& destinationLabel, const std::string& source,
                              const std::string& destination, QWidget* parent)
     : QDialog(parent), m_prompt(prompt), m_layout(new QVBoxLayout(this)) {
-  m_source = new FileBox(
-      sourceLabel, QStringLiteral("&Browse..."),
-      [this, browseFilter](const std::string& current) { return m_prompt.OpenFile("Browse", browseFilter, current); },
-      this);
+  m_source = SourceFileBox(sourceLabel, QStringLiteral("&Browse..."), m_prompt, browseFilter, this);
   // Any overwrite question is the dialog's own, asked when converting.
-  m_destination = new FileBox(
-      destinationLabel, QStringLiteral("B&rowse..."),
-      [this, browseFilter](const std::string& current) {
-        return m_prompt.ChooseOutputFile("Browse", browseFilter, current, "");
-      },
-      this);
+  m_destination = OutputFileBox(destinationLabel, QStringLiteral("B&rowse..."), m_prompt, browseFilter, this);
   m_source->SetText(source);
   m_destination->SetText(destination);
   setMinimumWidth(480);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/user_prompt.h"
 #include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
@@ -32,5 +33,20 @@ FileBox::FileBox(const QString& label, const QString& browseText, Chooser choose
 std::string FileBox::Text() const { return ToSystemText(m_edit->text()); }
 
 void FileBox::SetText(const std::string& text) { m_edit->setText(FromSystemText(text)); }
+
+FileBox* SourceFileBox(const QString& label, const QString& browseText, UserPrompt& prompt, std::string filter,
+                       QWidget* parent) {
+  return new FileBox(
+      label, browseText,
+      [&prompt, filter](const std::string& current) { return prompt.OpenFile("Browse", filter, current); }, parent);
+}
+
+FileBox* OutputFileBox(const QString& label, const QString& browseText, UserPrompt& prompt, std::string filter,
+                       QWidget* parent) {
+  return new FileBox(
+      label, browseText,
+      [&prompt, filter](const std::string& current) { return prompt.ChooseOutputFile("Browse", filter, current, ""); },
+      parent);
+}
 
 }  // namespace rovex

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace rovex {
 
+class UserPrompt;
+
 class FileBox final : public QWidget {
   Q_OBJECT
  public:
@@ -31,5 +33,13 @@ class FileBox final : public QWidget {
   QLineEdit* m_edit;
   QPushButton* m_browse;
 };
+
+// The two boxes of the converter dialogs, browsing with the title "Browse" from
+// the box's text: an existing file to read, and an output file whose overwrite
+// question the dialog asks itself when it converts.
+FileBox* SourceFileBox(const QString& label, const QString& browseText, UserPrompt& prompt, std::string filter,
+                       QWidget* parent);
+FileBox* OutputFileBox(const QString& label, const QString& browseText, UserPrompt& prompt, std::string filter,
+                       QWidget* parent);
 
 }  // namespace rovex

@@ -29,17 +29,11 @@ CDlgConvertHGT_GPX::CDlgConvertHGT_GPX(HgtToGpxDialog& model, UserPrompt& prompt
     layout->addWidget(l);
   };
   label(HgtToGpxDialog::kCurio);
-  m_source = new FileBox(
-      QStringLiteral("Source SRTM  *.hgt  file."), QStringLiteral("&Browse..."),
-      [this](const std::string& current) { return m_prompt.OpenFile("Browse", HgtToGpxDialog::kSourceFilter, current); },
-      this);
+  m_source = SourceFileBox(QStringLiteral("Source SRTM  *.hgt  file."), QStringLiteral("&Browse..."), m_prompt,
+                           HgtToGpxDialog::kSourceFilter, this);
   // The overwrite question is asked when converting.
-  m_destination = new FileBox(
-      QStringLiteral("Destination GPX file"), QStringLiteral("B&rowse..."),
-      [this](const std::string& current) {
-        return m_prompt.ChooseOutputFile("Browse", HgtToGpxDialog::kDestinationFilter, current, "");
-      },
-      this);
+  m_destination = OutputFileBox(QStringLiteral("Destination GPX file"), QStringLiteral("B&rowse..."), m_prompt,
+                                HgtToGpxDialog::kDestinationFilter, this);
   m_source->SetText(model.source);
   m_destination->SetText(model.destination);
   layout->addWidget(m_source);

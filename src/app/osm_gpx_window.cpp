@@ -36,17 +36,11 @@ QPushButton* ActionButton(const char* text, QWidget* parent) {
 OsmGpxWindow::OsmGpxWindow(OsmGpxDialog& model, UserPrompt& prompt, QWidget* parent)
     : QDialog(parent), m_model(model), m_prompt(prompt), m_layout(new QVBoxLayout(this)) {
   setWindowTitle(FromSystemText(model.Title()));
-  m_source = new FileBox(
-      QStringLiteral("Source OSM file"), QStringLiteral("&Browse..."),
-      [this](const std::string& current) { return m_prompt.OpenFile("Browse", OsmGpxDialog::kOsmFilter, current); },
-      this);
+  m_source = SourceFileBox(QStringLiteral("Source OSM file"), QStringLiteral("&Browse..."), m_prompt,
+                           OsmGpxDialog::kOsmFilter, this);
   // The overwrite question is the conversion's own.
-  m_destination = new FileBox(
-      QStringLiteral("Destination GPX file"), QStringLiteral("B&rowse..."),
-      [this](const std::string& current) {
-        return m_prompt.ChooseOutputFile("Browse", OsmGpxDialog::kGpxFilter, current, "");
-      },
-      this);
+  m_destination = OutputFileBox(QStringLiteral("Destination GPX file"), QStringLiteral("B&rowse..."), m_prompt,
+                                OsmGpxDialog::kGpxFilter, this);
   m_layout->addWidget(m_source);
   m_layout->addWidget(m_destination);
   if (model.Variant() != OsmGpxVariant::Normal) AddAreaControls();

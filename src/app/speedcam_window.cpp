@@ -27,17 +27,11 @@ DlgSpeedcam::DlgSpeedcam(SpeedcamDialog& model, UserPrompt& prompt, QWidget* par
     layout->addWidget(l);
   };
   label(SpeedcamDialog::kIntro);
-  m_source = new FileBox(
-      QStringLiteral("Source OSM file"), QStringLiteral("&Browse"),
-      [this](const std::string& current) { return m_prompt.OpenFile("Browse", SpeedcamDialog::kSourceFilter, current); },
-      this);
+  m_source = SourceFileBox(QStringLiteral("Source OSM file"), QStringLiteral("&Browse"), m_prompt,
+                           SpeedcamDialog::kSourceFilter, this);
   // The overwrite question is asked when extracting.
-  m_destination = new FileBox(
-      QStringLiteral("Destination text file"), QStringLiteral("Bro&wse"),
-      [this](const std::string& current) {
-        return m_prompt.ChooseOutputFile("Browse", SpeedcamDialog::kDestinationFilter, current, "");
-      },
-      this);
+  m_destination = OutputFileBox(QStringLiteral("Destination text file"), QStringLiteral("Bro&wse"), m_prompt,
+                                SpeedcamDialog::kDestinationFilter, this);
   m_source->SetText(model.source);
   m_destination->SetText(model.destination);
   layout->addWidget(m_source);
