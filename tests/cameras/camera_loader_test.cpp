@@ -9,7 +9,6 @@
 #include "cameras/camera_database.h"
 #include "cameras/camera_exclude_names.h"
 #include "cameras/camera_line.h"
-#include "cameras/distance_to_camera.h"
 #include "cameras/near_camera_list.h"
 #include "cameras/passed_camera_list.h"
 #include "nmea/distance.h"
@@ -192,20 +191,6 @@ TEST_F(CameraLoaderTest, CamerasAroundAnotherPositionIgnoreRouteExclusions) {
   EXPECT_EQ(CameraDatabase::LoadResult::NoFix, db.LoadCamerasAround(0.0, -1.0, 100, &around));
   EXPECT_EQ(1u, around.size());
 }
-
-// The record's own texts, read as atof reads them; no usable position or no fix gives -1.
-TEST(DistanceToCameraTest, IsTheDistanceFromTheFixOfTheRecordsText) {
-  const GpsFix fix = testing::FixAt(51.5, -0.1);
-  CameraRecord record;
-  record.Latitude = "51.51xyz";
-  record.Longitude = " -0.12";
-  EXPECT_EQ(DistanceFromFix(fix, 51.51, -0.12), DistanceToCamera(fix, record));
-  EXPECT_EQ(-1.0, DistanceToCamera(testing::FixAt(0.0, -0.1), record));
-  record.Latitude = "0.0";
-  EXPECT_EQ(-1.0, DistanceToCamera(fix, record));
-}
-
-
 
 using testing::Gga;
 using testing::North;
