@@ -145,7 +145,7 @@ TEST_F(PortOpener, APortStillMarkedOpenIsConfiguredAgainNotReopened) {
   EXPECT_EQ(out.result, 1);
   EXPECT_TRUE(ports.openedNames.empty());
   EXPECT_EQ(out.port, open);
-  EXPECT_EQ(open->Events().front(), "get");
+  EXPECT_EQ(open->Events(), (std::vector<std::string>{"get", "set", "timeouts", "clear", "buffers 16384 16384"}));
 }
 
 using testing::FakePrompt;
