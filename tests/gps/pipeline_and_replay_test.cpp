@@ -69,18 +69,6 @@ class Pipeline : public ::testing::Test {
   SentencePipeline pipeline{mailbox, steps};
 };
 
-TEST_F(Pipeline, WithAFixTheListIsRebuiltEvery62ndSentence) {
-  pipeline.Fix().latitude = 52.0;
-  std::vector<int> rebuiltAt;
-  for (int i = 0; i < 200; ++i) {
-    int before = steps.rebuilds;
-    pipeline.RunPipeline();
-    if (steps.rebuilds > before) rebuiltAt.push_back(i);
-  }
-  EXPECT_EQ(rebuiltAt, (std::vector<int>{0, 62, 124, 186}));
-  EXPECT_EQ(steps.updateLatitudes.size(), 200u);
-}
-
 TEST_F(Pipeline, FailedRebuildAsksAgainAndOverridesBringItForward) {
   pipeline.Fix().latitude = 52.0;
   steps.rebuildFails = true;
