@@ -9,6 +9,7 @@
 #include "platform/memory_settings_store.h"
 #include "settings/registry_settings.h"
 #include "support/fake_prompt.h"
+#include "support/fix_at.h"
 #include "support/recording_voice.h"
 #include "support/temp_dir.h"
 
@@ -37,16 +38,6 @@ struct CameraFixture {
   std::string CameraPath() const { return dir.File("ROVEXCamera.txt"); }
   void WriteCameras(const std::string& content) const { dir.Write("ROVEXCamera.txt", content); }
 };
-
-inline GpsFix FixAt(double latitude, double longitude, int hour = 12, int minute = 0, int second = 0) {
-  GpsFix fix;
-  fix.latitude = latitude;
-  fix.longitude = longitude;
-  fix.utcHour = static_cast<uint8_t>(hour);
-  fix.utcMinute = static_cast<uint8_t>(minute);
-  fix.utcSecond = static_cast<uint8_t>(second);
-  return fix;
-}
 
 // The latitude that many metres north of lat (south when negative), on the same meridian.
 inline double North(double latitude, double metres) { return latitude + metres / MetresPerDegreeLat; }

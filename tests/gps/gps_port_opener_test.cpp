@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "gps/com_settings_dlg.h"
-#include "gps/dlg_distance.h"
 #include "gps/dlg_replay.h"
 #include "gps/gps_port_opener.h"
 #include "platform/memory_settings_store.h"
@@ -146,7 +145,7 @@ TEST_F(PortOpener, APortStillMarkedOpenIsConfiguredAgainNotReopened) {
   EXPECT_EQ(out.result, 1);
   EXPECT_TRUE(ports.openedNames.empty());
   EXPECT_EQ(out.port, open);
-  EXPECT_EQ(open->Events().front(), "get");
+  EXPECT_EQ(open->Events(), (std::vector<std::string>{"get", "set", "timeouts", "clear", "buffers 16384 16384"}));
 }
 
 using testing::FakePrompt;
@@ -214,18 +213,6 @@ TEST(DlgReplay, FileNameAndDelayAsTyped) {
     dlg.m_delay = text;
     EXPECT_EQ(dlg.Delay(), delay) << text;
   }
-}
-
-TEST(DlgDistance, StartsAtTheFixAndShowsKilometres) {
-  GpsFix fix;
-  fix.latitude = 60.0;
-  fix.longitude = -1.5;
-  CDlgDistance dlg;
-  dlg.OnInitDialog(fix);
-  dlg.m_latitude2 = "60";
-  dlg.m_longitude2 = "-0.5";
-  dlg.OnCalculate();
-  EXPECT_EQ(dlg.m_result, "55.660 km");  // one degree of longitude at 60 degrees
 }
 
 }  // namespace

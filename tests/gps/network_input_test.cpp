@@ -180,7 +180,6 @@ TEST(TcpSource, GivesTheFixesOfTheLogAndConnectsAgainAfterTheServerHungUp) {
   std::vector<std::string> got = ReadLinesUntil(*port, "never", 10000, &gone);
   EXPECT_TRUE(gone) << "the server's hang-up reads as a lost receiver";
   EXPECT_EQ(got, sentences);
-  EXPECT_EQ(FixTrail(got, false), FixTrail(sentences, false));
   EXPECT_NE(port->Unavailable(), "");
 
   ASSERT_TRUE(port->Reopen());
@@ -235,7 +234,6 @@ TEST(UdpSource, JoinsDatagramsIntoTheLogsLinesAndGivesItsFixes) {
   ASSERT_FALSE(got.empty());
   got.pop_back();
   EXPECT_EQ(got, sentences);
-  EXPECT_EQ(FixTrail(got, false), FixTrail(sentences, false));
 }
 
 TEST(NetworkSource, CloseWakesABlockedReadAtOnce) {

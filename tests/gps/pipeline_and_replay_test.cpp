@@ -1,12 +1,8 @@
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <deque>
 #include <functional>
-#include <future>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,8 +16,8 @@
 #include "gps/sentence_pipeline.h"
 #include "support/fake_prompt.h"
 #include "support/nmea_checksum.h"
+#include "support/recording_poster.h"
 #include "support/temp_dir.h"
-#include "support/wait_until.h"
 
 namespace rovex {
 namespace {
@@ -72,25 +68,6 @@ class Pipeline : public ::testing::Test {
   RecordingHooks hooks;
   SentencePipeline pipeline{mailbox, steps};
 };
-
-TEST_F(Pipeline, WithoutAFixEverySentenceAsksForARebuildThatDoesNothing) {
-  for (int i = 0; i < 5; ++i) pipeline.RunPipeline();
-  EXPECT_EQ(steps.rebuilds, 5);
-  EXPECT_TRUE(steps.updateLatitudes.empty());
-  EXPECT_EQ(pipeline.RefreshCounter(), SentencePipeline::kRefreshStart);
-}
-
-TEST_F(Pipeline, WithAFixTheListIsRebuiltEvery62ndSentence) {
-  pipeline.Fix().latitude = 52.0;
-  std::vector<int> rebuiltAt;
-  for (int i = 0; i < 200; ++i) {
-    int before = steps.rebuilds;
-    pipeline.RunPipeline();
-    if (steps.rebuilds > before) rebuiltAt.push_back(i);
-  }
-  EXPECT_EQ(rebuiltAt, (std::vector<int>{0, 62, 124, 186}));
-  EXPECT_EQ(steps.updateLatitudes.size(), 200u);
-}
 
 TEST_F(Pipeline, FailedRebuildAsksAgainAndOverridesBringItForward) {
   pipeline.Fix().latitude = 52.0;
@@ -206,26 +183,12 @@ TEST_F(Pipeline, MovingCarFillsTheTrackRing) {
   ASSERT_TRUE(ring);
   EXPECT_EQ(ring->WriteIndex(), 0);
   EXPECT_NEAR(ring->Slot(0).latitude, 48.1173, 1e-9);
-  Arrive(WithChecksum("GPRMC,123520,A,4807.038,N,01131.000,E,001.0,084.4,230394,003.1,W"));  // 1.0 knot: not above 1
+  pipeline.DrawingPass(&hooks);  // a repaint without a new sentence stores nothing, even at speed
   EXPECT_EQ(ring->WriteIndex(), 0);
-  mailbox.Reset();
-  pipeline.DrawingPass(&hooks);  // a repaint without a new sentence stores nothing
+  Arrive(WithChecksum("GPRMC,123520,A,4807.038,N,01131.000,E,001.0,084.4,230394,003.1,W"));  // 1.0 knot: not above 1
   EXPECT_EQ(ring->WriteIndex(), 0);
   ASSERT_TRUE(pipeline.SetTrackRecording(false, 500));
   EXPECT_EQ(pipeline.Track(), nullptr);
-}
-
-TEST(TrackRing, LengthPlusOneSlotsWrappingToTheFirst) {
-  auto ring = TrackRing::Create(3);
-  ASSERT_TRUE(ring);
-  EXPECT_EQ(ring->WriteIndex(), 4);
-  std::vector<int> indices;
-  for (int i = 1; i <= 6; ++i) {
-    ring->Add(i, -i);
-    indices.push_back(ring->WriteIndex());
-  }
-  EXPECT_EQ(indices, (std::vector<int>{0, 1, 2, 3, 0, 1}));
-  EXPECT_EQ(ring->Slot(0).latitude, 5.0);
 }
 
 TEST(SentenceMailbox, OneSlotDropsWhileFullCutsLongLinesAndMarksBad) {
@@ -450,119 +413,51 @@ TEST_F(Replay, TheDelayPacesTheLines) {
   EXPECT_LT(ms, 3000);
 }
 
-// A user interface thread with a message queue: posted messages are handed to
-// the calls object, as the view would; work can also be run there directly.
-class UiLoop final : public MessagePoster {
- public:
-  UiLoop() : m_thread([this] { Loop(); }) {
-    RunThere([this] { calls = std::make_unique<PostedUiCalls>(*this); });
-  }
-  ~UiLoop() override {
-    RunThere([this] { calls.reset(); });
-    {
-      std::lock_guard lock(m_mutex);
-      m_quit = true;
-    }
-    m_changed.notify_all();
-    m_thread.join();
-  }
-
-  void Post(uint32_t message, uintptr_t, intptr_t) override {
-    std::lock_guard lock(m_mutex);
-    ++posts;
-    m_queue.push_back([this, message] {
-      if (message == WM_GPS_UI_CALL && calls && m_pumping) calls->RunPending();
-    });
-    m_changed.notify_all();
-  }
-  // Runs fn on the loop thread and waits for it.
-  void RunThere(std::function<void()> fn) {
-    std::promise<void> done;
-    {
-      std::lock_guard lock(m_mutex);
-      m_queue.push_back([&] {
-        fn();
-        done.set_value();
-      });
-    }
-    m_changed.notify_all();
-    done.get_future().wait();
-  }
-  // A busy window: messages are taken but calls are not run.
-  void SetPumping(bool on) {
-    RunThere([this, on] { m_pumping = on; });
-  }
-
-  std::unique_ptr<PostedUiCalls> calls;
-  std::atomic<int> posts{0};  // a call is queued once its message is posted
-  std::thread::id Id() const { return m_thread.get_id(); }
-
- private:
-  void Loop() {
-    std::unique_lock lock(m_mutex);
-    while (!m_quit || !m_queue.empty()) {
-      m_changed.wait(lock, [&] { return m_quit || !m_queue.empty(); });
-      while (!m_queue.empty()) {
-        auto task = std::move(m_queue.front());
-        m_queue.pop_front();
-        lock.unlock();
-        task();
-        lock.lock();
-      }
-    }
-  }
-
-  std::mutex m_mutex;
-  std::condition_variable m_changed;
-  std::deque<std::function<void()>> m_queue;
-  bool m_quit = false;
-  bool m_pumping = true;
-  std::thread m_thread;
-};
-
+// The test thread is the user interface thread: it runs the posted calls
+// when the poster has seen their message, as the view does.
 TEST(PostedUiCalls, CallsRunOnTheUiThreadAndPostsLater) {
-  UiLoop ui;
+  testing::RecordingPoster poster;
+  PostedUiCalls calls(poster);
   std::thread::id ranOn;
-  EXPECT_TRUE(ui.calls->Call([&] { ranOn = std::this_thread::get_id(); }));
-  EXPECT_EQ(ranOn, ui.Id());
+  bool result = false;
+  std::thread worker([&] { result = calls.Call([&] { ranOn = std::this_thread::get_id(); }); });
+  ASSERT_TRUE(poster.WaitFor(WM_GPS_UI_CALL, 1, 3000));
+  calls.RunPending();
+  worker.join();
+  EXPECT_TRUE(result);
+  EXPECT_EQ(ranOn, std::this_thread::get_id());
 
-  std::atomic<int> posted{0};
-  ui.calls->Post([&] { ++posted; });
-  ui.RunThere([] {});  // after the loop went round once more
-  EXPECT_EQ(posted.load(), 1);
-
-  // From the user interface thread itself a call runs at once.
-  ui.RunThere([&] { EXPECT_TRUE(ui.calls->Call([&] { ranOn = std::this_thread::get_id(); })); });
-  EXPECT_EQ(ranOn, ui.Id());
+  int posted = 0;
+  calls.Post([&] { ++posted; });
+  EXPECT_EQ(posted, 0);
+  calls.RunPending();
+  EXPECT_EQ(posted, 1);
+  EXPECT_TRUE(calls.Call([&] { ++posted; })) << "from the user interface thread a call runs at once";
+  EXPECT_EQ(posted, 2);
 }
 
-TEST(PostedUiCalls, AnAbandonedCallNeverRuns) {
-  UiLoop ui;
-  ui.SetPumping(false);
+TEST(PostedUiCalls, AnAbandonedCallNeverRunsAndShutdownFailsWaitingAndLaterCalls) {
+  testing::RecordingPoster poster;
+  PostedUiCalls calls(poster);
   std::atomic<bool> abandon{false};
   bool ran = false;
   bool result = true;
-  std::thread worker([&] { result = ui.calls->Call([&] { ran = true; }, &abandon); });
-  EXPECT_TRUE(testing::WaitUntil([&] { return ui.posts > 0; }));
+  std::thread worker([&] { result = calls.Call([&] { ran = true; }, &abandon); });
+  ASSERT_TRUE(poster.WaitFor(WM_GPS_UI_CALL, 1, 3000));
   abandon = true;
-  ui.calls->WakeWaiters();
+  calls.WakeWaiters();
   worker.join();
   EXPECT_FALSE(result);
-  ui.SetPumping(true);
-  ui.RunThere([&] { ui.calls->RunPending(); });
+  calls.RunPending();
   EXPECT_FALSE(ran);
-}
 
-TEST(PostedUiCalls, ShutdownFailsWaitingAndLaterCalls) {
-  UiLoop ui;
-  ui.SetPumping(false);
-  bool result = true;
-  std::thread worker([&] { result = ui.calls->Call([] {}); });
-  EXPECT_TRUE(testing::WaitUntil([&] { return ui.posts > 0; }));
-  ui.RunThere([&] { ui.calls->Shutdown(); });
-  worker.join();
+  result = true;
+  std::thread waiting([&] { result = calls.Call([] {}); });
+  ASSERT_TRUE(poster.WaitFor(WM_GPS_UI_CALL, 2, 3000));
+  calls.Shutdown();
+  waiting.join();
   EXPECT_FALSE(result);
-  std::thread later([&] { result = ui.calls->Call([] {}); });
+  std::thread later([&] { result = calls.Call([] {}); });
   later.join();
   EXPECT_FALSE(result);
 }
@@ -570,7 +465,8 @@ TEST(PostedUiCalls, ShutdownFailsWaitingAndLaterCalls) {
 // The view goes while a replay waits for its answer: ending the replay must
 // not wait for a user interface thread that is busy ending it.
 TEST(PostedUiCalls, ReplayEndsWhileItsQuestionIsUnanswered) {
-  UiLoop ui;
+  testing::RecordingPoster poster;
+  PostedUiCalls calls(poster);
   testing::TempDir dir;
   dir.Write("log.txt", "$GPGGA,1\n");
   SentenceMailbox mailbox;
@@ -578,12 +474,11 @@ TEST(PostedUiCalls, ReplayEndsWhileItsQuestionIsUnanswered) {
   SentencePipeline pipeline{mailbox, steps};
   RecordingView view{mailbox, pipeline};
   testing::FakePrompt prompt;
-  ui.SetPumping(false);  // the question never gets shown
-  auto replay = std::make_unique<GpsReplay>(mailbox, view, prompt, *ui.calls);
-  ui.RunThere([&] { replay->Start(dir.File("log.txt"), 1); });
-  EXPECT_TRUE(testing::WaitUntil([&] { return ui.posts > 0; }));  // the question is waiting
+  auto replay = std::make_unique<GpsReplay>(mailbox, view, prompt, calls);
+  replay->Start(dir.File("log.txt"), 1);
+  ASSERT_TRUE(poster.WaitFor(WM_GPS_UI_CALL, 1, 3000));  // the question is waiting
   auto start = std::chrono::steady_clock::now();
-  ui.RunThere([&] { replay.reset(); });
+  replay.reset();
   EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count(),
             1000);
   EXPECT_TRUE(prompt.shown.empty());

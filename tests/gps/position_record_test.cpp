@@ -3,25 +3,18 @@
 #include <ctime>
 
 #include "gps/position_record.h"
+#include "support/fix_at.h"
 
 namespace rovex {
 namespace {
 
-GpsFix FixAt(double latitude, double longitude) {
-  GpsFix fix;
-  fix.utcHour = 23;
-  fix.utcMinute = 4;
-  fix.utcSecond = 59;
-  fix.latitude = latitude;
-  fix.longitude = longitude;
-  return fix;
-}
+using testing::FixAt;
 
 TEST(PositionRecord, SavedLinesAreThoseOfTheFormat) {
   std::unique_ptr<TrackRing> ring = TrackRing::Create(2);
   ring->Add(51.25, -1.5);
   // Time zone +2 brings 23 h local to 1 h; the ring's two numbered slots follow.
-  EXPECT_EQ(FormatPositionRecord(FixAt(51.384223, -1.337132), 2, ring.get()),
+  EXPECT_EQ(FormatPositionRecord(FixAt(51.384223, -1.337132, 23, 4, 59), 2, ring.get()),
             "ROVEX record file\nTime\n1:04:59\n23\n4\n59\nLatitude\n51.384223\nLongitude\n-1.337132\nTrack\n0\n2\n"
             "51.250000\n-1.500000\n0.000000\n0.000000\nEnd Of file");
   // Without a ring the count is 0: no points are promised.
@@ -47,7 +40,7 @@ TEST(PositionRecord, RoundTripsWithAWrappedRingAndWithNone) {
   for (const Case& c : cases) {
     std::unique_ptr<TrackRing> saved = c.savedLength >= 0 ? TrackRing::Create(c.savedLength) : nullptr;
     for (int i = 0; i < c.adds; ++i) saved->Add(50.0 + i * 0.001, -1.0 - i * 0.001);
-    const GpsFix fix = FixAt(51.123456, -0.654321);
+    const GpsFix fix = FixAt(51.123456, -0.654321, 23, 4, 59);
     const PositionRecord r = ParsePositionRecord(FormatPositionRecord(fix, 0, saved.get()));
     ASSERT_EQ(r.status, PositionRecord::Status::Complete) << c.legend;
     EXPECT_EQ(r.utcHour, 23);

@@ -21,6 +21,7 @@
 #include "nmea/nmea_log_line_reader.h"
 #include "nmea/nmea_parser.h"
 #include "nmea/nmea_sentence.h"
+#include "support/fix_at.h"
 #include "support/nmea_checksum.h"
 #include "support/temp_dir.h"
 
@@ -178,29 +179,6 @@ TEST(CNumber, AgreesWithTheLibraryOnEveryShape) {
   for (const std::string& text : cases) ExpectSameAsLibrary(text);
 }
 
-TEST(CNumber, AgreesWithTheLibraryOnGeneratedDecimals) {
-  // Receiver-shaped numbers: signs, leading zeros, up to 17 digits around a point.
-  uint64_t state = 0x9e3779b97f4a7c15ull;
-  auto next = [&state] {
-    state ^= state << 13;
-    state ^= state >> 7;
-    state ^= state << 17;
-    return state;
-  };
-  for (int i = 0; i < 50000; ++i) {
-    std::string text;
-    uint64_t r = next();
-    if (r % 5 == 0) text += '-';
-    int before = static_cast<int>(next() % 10), after = static_cast<int>(next() % 12);
-    for (int d = 0; d < before; ++d) text += static_cast<char>('0' + next() % 10);
-    if (r % 7 != 0) text += '.';
-    for (int d = 0; d < after; ++d) text += static_cast<char>('0' + next() % 10);
-    if (r % 11 == 0) text += ",N";
-    ExpectSameAsLibrary(text);
-    if (HasFailure()) break;
-  }
-}
-
 // A locale with a decimal comma, as the window toolkit selects for a German
 // user. Built into a temporary folder with localedef when none is installed.
 class DecimalCommaLocale : public ::testing::Test {
@@ -230,12 +208,7 @@ TEST_F(DecimalCommaLocale, NumbersAndSentencesReadTheSame) {
   EXPECT_NEAR(parser.Fix().latitude, 48.1173, 1e-12);
 }
 
-GpsFix FixAt(double latitude, double longitude) {
-  GpsFix f;
-  f.latitude = latitude;
-  f.longitude = longitude;
-  return f;
-}
+using testing::FixAt;
 
 TEST(Distance, NoValueSentinels) {
   // No fix yet, a point on the equator, a point on the prime meridian.
@@ -356,6 +329,33 @@ TEST(LineAssembler, WhichLinesAreForwarded) {
 }
 
 namespace fs = std::filesystem;
+
+TEST(AnyTalker, TakesGgaAndRmcOfEveryTalkerOnlyWhenOn) {
+  const std::string gga = "123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
+  const std::string rmc = "123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+  struct Case {
+    const char* address;
+    bool on;
+    bool positioned;
+  } cases[] = {
+      {"GPGGA", false, true}, {"GNGGA", false, false}, {"GNGGA", true, true},  {"GLGGA", true, true},
+      {"GAGGA", true, true},  {"BDGGA", true, true},   {"GNGGAX", true, false}, {"GNGSA", true, false},
+  };
+  for (const Case& c : cases) {
+    CNMEAParser parser;
+    parser.SetAnyTalker(c.on);
+    parser.DispatchSentence(c.address, gga);
+    EXPECT_EQ(parser.Fix().latitude != 0.0, c.positioned) << c.address << " on=" << c.on;
+    EXPECT_EQ(parser.SentenceCount(), 1u);
+  }
+  CNMEAParser parser;
+  parser.SetAnyTalker(true);
+  parser.DispatchSentence("GNRMC", rmc);
+  EXPECT_DOUBLE_EQ(parser.Fix().speedKnots, 22.4);
+  EXPECT_EQ(parser.Fix().latitude, 0.0) << "RMC never moves the position";
+  parser.ResetState();
+  EXPECT_TRUE(parser.AnyTalker()) << "a setting, not parsed state";
+}
 
 // Real receiver logs through the line rules of a replay, the checksum and the
 // parser, compared with what gpsd and GPSBabel made of the same files.
@@ -492,6 +492,20 @@ TEST_F(SharedLogs, OtherLogsRunThroughAndMatchGpsBabel) {
     std::string last = text.substr(at);
     EXPECT_NEAR(replayed->parser.Fix().latitude, *NumberAfter(last, "lat=\""), 1e-6) << p.log;
     EXPECT_NEAR(replayed->parser.Fix().longitude, *NumberAfter(last, "lon=\""), 1e-6) << p.log;
+  }
+}
+
+// A receiver that sends only GN sentences: no fix at all by default.
+TEST_F(SharedLogs, AGnOnlyReceiverLogGivesFixesOnlyWithAnyTalkerOn) {
+  for (bool on : {false, true}) {
+    auto replayed = std::make_unique<Replayed>();
+    replayed->parser.SetAnyTalker(on);
+    Replay(Nmea() / "gpsd" / "neo-m8n.log", replayed.get());
+    const GpsFix& fix = replayed->parser.Fix();
+    EXPECT_EQ(replayed->parser.Gga().count, on ? 23u : 0u);
+    EXPECT_NEAR(fix.latitude, on ? 44.0690 : 0.0, 1e-4);
+    EXPECT_NEAR(fix.longitude, on ? -121.3142 : 0.0, 1e-4);
+    if (!on) EXPECT_EQ(fix.speedKnots, 0.0);
   }
 }
 

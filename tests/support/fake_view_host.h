@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "cameras/camera_table.h"
-#include "cameras/passed_camera_list.h"
 #include "gps/com_settings_dlg.h"
 #include "gps/dlg_distance.h"
 #include "gps/dlg_manual_location.h"
-#include "gps/dlg_replay.h"
 #include "gps/dlg_send_log.h"
 #include "system/view_host.h"
 
@@ -32,7 +30,6 @@ class FakeViewHost final : public ViewHost {
     dialogs.push_back(request.Type());
     if (auto* m = request.Get<CDlgManualLocation>()) return onManualLocation && onManualLocation(*m);
     if (auto* m = request.Get<CDlgDistance>()) return onDistance && onDistance(*m);
-    if (auto* m = request.Get<CDlgReplay>()) return onReplay && onReplay(*m);
     if (auto* m = request.Get<CComSettingsDlg>()) return onComSettings && onComSettings(*m);
     if (auto* m = request.Get<CDlg_Send_Log>()) {
       if (onSendLog) onSendLog(*m);
@@ -42,14 +39,7 @@ class FakeViewHost final : public ViewHost {
       if (onNearCameraList) onNearCameraList(*m);
       return false;
     }
-    if (auto* m = request.Get<PassedCameraList>()) {
-      if (onPassedCameraList) onPassedCameraList(*m);
-      return false;
-    }
-    if (auto* m = request.Get<OptionDialogRequest>()) {
-      optionDialogs.push_back(m->which);
-      return onOption && onOption(m->which, m->settings);
-    }
+    if (auto* m = request.Get<OptionDialogRequest>()) return onOption && onOption(m->which, m->settings);
     return onOther && onOther(request);
   }
 
@@ -62,14 +52,11 @@ class FakeViewHost final : public ViewHost {
   // What the user does in each dialog; without one the dialog is cancelled at once.
   std::function<bool(CDlgManualLocation&)> onManualLocation;
   std::function<bool(CDlgDistance&)> onDistance;
-  std::function<bool(CDlgReplay&)> onReplay;
   std::function<bool(OptionDialog, RegistrySettings&)> onOption;
   std::function<bool(CComSettingsDlg&)> onComSettings;
   std::function<void(CDlg_Send_Log&)> onSendLog;
   std::function<void(const CameraTable&)> onNearCameraList;
-  std::function<void(PassedCameraList&)> onPassedCameraList;
   std::function<bool(const DialogRequest&)> onOther;
-  std::vector<OptionDialog> optionDialogs;
   std::vector<std::type_index> dialogs;  // every dialog asked for, by model type
 };
 
