@@ -505,7 +505,9 @@ TEST_F(SharedLogs, AGnOnlyReceiverLogGivesFixesOnlyWithAnyTalkerOn) {
     EXPECT_EQ(replayed->parser.Gga().count, on ? 23u : 0u);
     EXPECT_NEAR(fix.latitude, on ? 44.0690 : 0.0, 1e-4);
     EXPECT_NEAR(fix.longitude, on ? -121.3142 : 0.0, 1e-4);
-    if (!on) EXPECT_EQ(fix.speedKnots, 0.0);
+    if (!on) {
+      EXPECT_EQ(fix.speedKnots, 0.0);
+    }
   }
 }
 
