@@ -467,12 +467,13 @@ size_t Count(const std::string& text, const std::string& part) {
 // The plain dialog converts every way; the extractor takes its area from
 // "&Get bounds", and its exclusion buttons set the boxes the table says.
 TEST_F(ConvertDialogs, OsmToGpxWindowsConvertAndFillTheirBoxes) {
+  dir.Write("ways.osm", ReadFile(kData + "ways.osm"));  // the pictures show a user's folder, not the source tree
   {
     ConvertOsmGpxDialog model;
     CDlgConvertOSM_GPX w(model, prompt);
     w.show();
     EXPECT_EQ(w.Top(), nullptr);
-    Type(w.Source()->Edit(), kData + "ways.osm");
+    Type(w.Source()->Edit(), dir.File("ways.osm"));
     Type(w.Destination()->Edit(), dir.File("all.gpx"));
     testing::SaveShot(w, "dialog_convert_osm_gpx");
     w.ConvertButton()->click();
@@ -482,7 +483,7 @@ TEST_F(ConvertDialogs, OsmToGpxWindowsConvertAndFillTheirBoxes) {
   ConvertBigOsmGpxDialog big;
   CDlgConvertBigOSM_GPX w(big, prompt);
   w.show();
-  Type(w.Source()->Edit(), kData + "ways.osm");
+  Type(w.Source()->Edit(), dir.File("ways.osm"));
   Type(w.Destination()->Edit(), dir.File("area.gpx"));
   w.GetBoundsButton()->click();
   EXPECT_EQ(w.Top()->text(), "51.2");
