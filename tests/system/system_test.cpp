@@ -147,8 +147,10 @@ TEST(SystemCommands, StartAndStopRunThePortOpenOfGpsInput) {
   ASSERT_TRUE(f.poster.WaitFor(WM_GPS_PORT_OPENED, 1, 5000));
   s.OnPostedMessage(WM_GPS_PORT_OPENED, 0, 0);
   EXPECT_FALSE(s.Gps().Opening());
+  ASSERT_TRUE(s.Gps().PortOpen());
   s.RunCommand(cmd::kStop);
   EXPECT_FALSE(s.Gps().PortOpen());
+  EXPECT_FALSE(s.Gps().Opening()) << "Stop is no restart";
 }
 
 TEST(SystemCommands, ReplayingALogDrawsAndRunsThePipelineForEachLine) {
@@ -431,7 +433,13 @@ TEST(RouteFeature, SnapDrawsTheRouteViewAtThePoint) {
 TEST(RouteFeature, EnteringARouteAwareViewResetsFollowing) {
   RouteFixture f;
   RovexSystem& s = f.Start();
+  f.SelectRoute(f.dir.File("route.csv"));
   for (int command : {cmd::kRouteDirect, cmd::kViewRoute, cmd::kViewCompass, cmd::kViewPointer}) {
+    s.SwitchToMode(kRouteMode);
+    f.Draw(f.canvas);
+    s.RunCommand(cmd::kSayNearestWaypoint);
+    f.Draw(f.canvas);
+    ASSERT_NE(f.Routes().Follower().LastSaidDistance(), RouteFollower::kResetDistance);
     s.RunCommand(cmd::kViewCameraMap);
     s.RunCommand(cmd::kSayNearestWaypoint);
     ASSERT_TRUE(f.Routes().Follower().SayNearestNowSet());
