@@ -203,28 +203,6 @@ TEST_F(CliReplayTest, DemoDriveGivesTheCheckedAnnouncements) {
   EXPECT_EQ(heard, expected);
 }
 
-TEST_F(CliReplayTest, SettingsNotGivenComeFromTheStore) {
-  {
-    FileSettingsStore store(dir.File("settings.conf"));
-    RegistrySettings settings(store, nullptr);
-    settings.WriteNumberSetting("MapScale", 4000);
-    settings.WriteNumberSetting("SpeedUnits", 1);
-    settings.WriteNumberSetting("AverageSpeed", 1);
-    settings.WriteTextSetting("CameraFile", "/not/this/one.txt");  // the command line's wins
-  }
-  auto r = RunCliCapture(Replay({}));
-  EXPECT_EQ(0, r.exitCode);
-  EXPECT_EQ(ReadWholeFile(Data("drive.expected")), r.out);
-
-  {
-    FileSettingsStore store(dir.File("settings.conf"));
-    RegistrySettings(store, nullptr).WriteNumberSetting("AverageSpeed", 0);
-  }
-  auto off = RunCliCapture(Replay({}));
-  EXPECT_EQ(0u, CountOf(off.out, " specs "));
-  EXPECT_EQ(CountOf(r.out, " play ") - 1, CountOf(off.out, " play "));
-}
-
 TEST_F(CliReplayTest, UsageAndFailures) {
   const std::string usage =
       "usage: rovex-cli replay LOG --cameras FILE [--radius M] [--units mph|kph|knots] [--specs on|off]\n";
@@ -239,10 +217,15 @@ TEST_F(CliReplayTest, UsageAndFailures) {
   EXPECT_EQ(1, RunCliCapture({"replay", Data("drive.nmea"), "--cameras", dir.File("none.txt")}).exitCode);
 }
 
-TEST_F(CliReplayTest, TheRadiusWidensTheMapArea) {
+// The goldens run with the defaults' radius and specs setting, so neither option would show there.
+TEST_F(CliReplayTest, RadiusAndSpecsOptionsChangeWhatIsHeard) {
   auto r = RunCliCapture(Replay({"--radius", "8000"}));
   EXPECT_EQ(1u, CountOf(r.out, "distance 5990m REDLIGHT\n"));
   EXPECT_EQ(0u, CountOf(r.out, "No cameras are in the map area"));
+  auto on = RunCliCapture(Replay({}));
+  auto off = RunCliCapture(Replay({"--specs", "off"}));
+  EXPECT_EQ(0u, CountOf(off.out, " specs "));
+  EXPECT_EQ(CountOf(on.out, " play ") - 1, CountOf(off.out, " play "));
 }
 
 // A receiver's own log (a walk in the southern hemisphere) with a camera put

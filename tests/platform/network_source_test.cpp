@@ -56,7 +56,8 @@ TEST(SerialDeviceName, NetworkNamesAreNeverDevicesAndPlainNamesKeepTheirMeaning)
       {"udp://:10110", "udp://:10110"},
       {"tcp://broken", "tcp://broken"},  // fails to open rather than naming /dev/tcp://broken
       {"gpsd0", "/dev/gpsd0"},
-      {"Com2", "/dev/ttyS1"},
+      {"Com2", "/dev/ttyS1"},  {"COM3", "/dev/ttyS2"}, {"com18", "/dev/ttyS17"}, {"Com0", "/dev/Com0"},
+      {"Com1x", "/dev/Com1x"},
       {"/dev/pts/3", "/dev/pts/3"},
   };
   for (const Case& c : cases) EXPECT_EQ(SerialDeviceName(c.port), c.device) << c.port;

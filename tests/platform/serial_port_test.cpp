@@ -14,7 +14,6 @@
 
 #include "platform/posix_serial_port.h"
 #include "platform/posix_serial_ports.h"
-#include "platform/serial_device_name.h"
 #include "support/pty_pair.h"
 #include "support/temp_dir.h"
 #include "support/termios2_probe.h"
@@ -37,15 +36,6 @@ bool Sleeping(long tid) {
   std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   size_t name = stat.rfind(')');
   return name != std::string::npos && name + 2 < stat.size() && stat[name + 2] == 'S';
-}
-
-// Com12 and ttyUSB0 are in the port opener's tests.
-TEST(SerialDeviceName, StoredNamesBecomeLinuxDevices) {
-  for (auto [stored, device] : std::vector<std::pair<const char*, const char*>>{
-           {"COM3", "/dev/ttyS2"}, {"com18", "/dev/ttyS17"}, {"/dev/pts/7", "/dev/pts/7"}, {"Com0", "/dev/Com0"},
-           {"Com1x", "/dev/Com1x"}, {"Com", "/dev/Com"}}) {
-    EXPECT_EQ(SerialDeviceName(stored), device) << stored;
-  }
 }
 
 TEST(PosixSerialPort, LineSettingsReachTheDriverThroughTermios2) {

@@ -87,18 +87,6 @@ TEST(SystemDrawing, TheTrackIsRecordedAboveOneKnotAndTracedOnTheRadar) {
   EXPECT_EQ(f.canvas.Of(DrawCall::Op::Polyline).back()->pen.colour, (Rgb{255, 255, 0}));
 }
 
-TEST(SystemCommands, ZoomReloadsTheCameraListWithTheNewRadius) {
-  CameraFixture f;
-  RovexSystem& s = f.Start();
-  s.RunCommand(cmd::kDoAnOndraw);
-  ASSERT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 3u);
-  s.Pipeline().SetRefreshCounter(50);
-  s.RunCommand(cmd::kToolZoomOut);
-  EXPECT_EQ(s.MapRadius(), 8000.0);
-  EXPECT_EQ(s.RefreshCounter(), 0) << "a load outside the pipeline starts the refresh interval again";
-  EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 4u);
-}
-
 TEST(SystemCommands, MuteAndTheManualLocationDialog) {
   CameraFixture f;
   RovexSystem& s = f.Start();
@@ -159,8 +147,10 @@ TEST(SystemCommands, StartAndStopRunThePortOpenOfGpsInput) {
   ASSERT_TRUE(f.poster.WaitFor(WM_GPS_PORT_OPENED, 1, 5000));
   s.OnPostedMessage(WM_GPS_PORT_OPENED, 0, 0);
   EXPECT_FALSE(s.Gps().Opening());
+  ASSERT_TRUE(s.Gps().PortOpen());
   s.RunCommand(cmd::kStop);
   EXPECT_FALSE(s.Gps().PortOpen());
+  EXPECT_FALSE(s.Gps().Opening()) << "Stop is no restart";
 }
 
 TEST(SystemCommands, ReplayingALogDrawsAndRunsThePipelineForEachLine) {
@@ -292,9 +282,11 @@ TEST(OptionCommands, MapScaleRebuildsTheCameraListForTheNewRadius) {
   RovexSystem& s = f.Start();
   s.RunCommand(cmd::kDoAnOndraw);
   ASSERT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 3u);
+  s.Pipeline().SetRefreshCounter(50);
   f.host.onOption = [](OptionDialog, RegistrySettings& settings) { return MapScaleModel::Ok(settings, 5); };
   s.RunCommand(cmd::kOptionsMapScale);
   EXPECT_EQ(s.MapRadius(), 16000.0);
+  EXPECT_EQ(s.RefreshCounter(), 0) << "a load outside the pipeline starts the refresh interval again";
   EXPECT_EQ(testing::CamerasOf(s).Cameras().List()->size(), 4u);
 }
 
@@ -441,7 +433,13 @@ TEST(RouteFeature, SnapDrawsTheRouteViewAtThePoint) {
 TEST(RouteFeature, EnteringARouteAwareViewResetsFollowing) {
   RouteFixture f;
   RovexSystem& s = f.Start();
+  f.SelectRoute(f.dir.File("route.csv"));
   for (int command : {cmd::kRouteDirect, cmd::kViewRoute, cmd::kViewCompass, cmd::kViewPointer}) {
+    s.SwitchToMode(kRouteMode);
+    f.Draw(f.canvas);
+    s.RunCommand(cmd::kSayNearestWaypoint);
+    f.Draw(f.canvas);
+    ASSERT_NE(f.Routes().Follower().LastSaidDistance(), RouteFollower::kResetDistance);
     s.RunCommand(cmd::kViewCameraMap);
     s.RunCommand(cmd::kSayNearestWaypoint);
     ASSERT_TRUE(f.Routes().Follower().SayNearestNowSet());
