@@ -11,17 +11,11 @@ namespace {
 
 using testing::RunCliCapture;
 
-class CliRecords : public ::testing::Test {
+class CliRecords : public testing::CliScratchHome {
  protected:
-  void SetUp() override {
-    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
-    setenv("ROVEX_HOME", dir.Path().c_str(), 1);
-    ASSERT_EQ(RunCliCapture({"settings", "reset"}).exitCode, 0);
-  }
   void Set(const std::string& name, const std::string& value) {
     ASSERT_EQ(RunCliCapture({"settings", "set", name, value}).exitCode, 0) << name;
   }
-  testing::TempDir dir;
 };
 
 TEST_F(CliRecords, RecordWritesWhatSaveWritesAndOpenReadsItBack) {

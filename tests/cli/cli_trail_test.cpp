@@ -10,16 +10,7 @@
 namespace rovex {
 namespace {
 
-class CliTrail : public ::testing::Test {
- protected:
-  void SetUp() override {
-    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
-    setenv("ROVEX_HOME", dir.Path().c_str(), 1);
-    ASSERT_EQ(testing::RunCliCapture({"settings", "reset"}).exitCode, 0);
-  }
-  testing::TempDir dir;
-  const std::string demo = ROVEX_SOURCE_DIR "/data/demo/";
-};
+using CliTrail = testing::CliScratchHome;
 
 TEST_F(CliTrail, PrintsThePointsBreaksAndCount) {
   dir.Write("t.gpx", "<trk><trkseg><trkpt lat=\"51.5\" lon=\"-1.25\"/>\n<trkpt lon=\"-1.3\" lat=\"51.6\"/></trkseg>"

@@ -9,16 +9,7 @@
 namespace rovex {
 namespace {
 
-class DemoFollow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
-    setenv("ROVEX_HOME", dir.Path().c_str(), 1);
-    ASSERT_EQ(testing::RunCliCapture({"settings", "reset"}).exitCode, 0);
-  }
-  testing::TempDir dir;
-  const std::string demo = ROVEX_SOURCE_DIR "/data/demo/";
-};
+using DemoFollow = testing::CliScratchHome;
 
 // The demo drive along the demo route must keep saying exactly what was
 // checked against the route's points (each point at 600 m and 300 m in the

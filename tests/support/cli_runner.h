@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
 #include "cli/cli_command.h"
+#include "support/temp_dir.h"
 
 // Runs a rovex-cli command in-process and captures what it prints, so that
 // command-line behaviour is tested like a golden run: output, errors and exit code.
@@ -51,5 +56,18 @@ inline size_t CountOf(const std::string& text, const std::string& part) {
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
 }
+
+// Commands run against settings and a data root of the test's own, reset to
+// the defaults; the user's are never read.
+class CliScratchHome : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("ROVEX_CONFIG", dir.File("settings.conf").c_str(), 1);
+    setenv("ROVEX_HOME", dir.Path().c_str(), 1);
+    ASSERT_EQ(RunCliCapture({"settings", "reset"}).exitCode, 0);
+  }
+  TempDir dir;
+  const std::string demo = ROVEX_SOURCE_DIR "/data/demo/";
+};
 
 }  // namespace rovex::testing
