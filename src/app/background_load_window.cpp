@@ -1,6 +1,5 @@
 #include "app/background_load_window.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,11 +16,7 @@ BackgroundLoadWindow::BackgroundLoadWindow(UserPrompt& prompt, const Texts& text
     : QDialog(parent) {
   setWindowTitle(FromSystemText(texts.title));
   auto* layout = new QVBoxLayout(this);
-  for (const char* hint : texts.hints) {
-    auto* label = new QLabel(FromSystemText(hint), this);
-    label->setWordWrap(true);
-    layout->addWidget(label);
-  }
+  for (const char* hint : texts.hints) AddHint(layout, hint, this);
   const std::string filter = texts.browseFilter;
   m_source = new FileBox(
       FromSystemText(texts.fileLabel), QStringLiteral("&Browse"),

@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+
+#include "qtplatform/qt_user_prompt.h"
 
 namespace rovex {
 
@@ -31,6 +34,12 @@ QHBoxLayout* ActionsThenOk(QDialog* dialog, const std::vector<QPushButton*>& act
   }
   row->addWidget(OkButton(dialog));
   return row;
+}
+
+void AddHint(QBoxLayout* layout, const char* text, QWidget* parent) {
+  auto* label = new QLabel(FromSystemText(text), parent);
+  label->setWordWrap(true);
+  layout->addWidget(label);
 }
 
 }  // namespace rovex

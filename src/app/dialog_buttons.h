@@ -3,9 +3,11 @@
 #include <vector>
 
 class QDialog;
+class QBoxLayout;
 class QDialogButtonBox;
 class QHBoxLayout;
 class QPushButton;
+class QWidget;
 
 // The "&OK" and "&Cancel" row of a dialog: Enter presses OK, Esc cancels.
 
@@ -16,5 +18,7 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog);
 QDialogButtonBox* OkButton(QDialog* dialog);
 // A row of buttons that act without closing the dialog, then "&OK" at its right end.
 QHBoxLayout* ActionsThenOk(QDialog* dialog, const std::vector<QPushButton*>& actions);
+// A dialog's fixed text, wrapped to the dialog's width, at the end of its column.
+void AddHint(QBoxLayout* layout, const char* text, QWidget* parent);
 
 }  // namespace rovex

@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,12 +22,7 @@ CDlgConvertHGT_GPX::CDlgConvertHGT_GPX(HgtToGpxDialog& model, UserPrompt& prompt
   setWindowTitle(FromSystemText(HgtToGpxDialog::kTitle));
   setMinimumWidth(480);
   auto* layout = new QVBoxLayout(this);
-  auto label = [this, layout](const char* text) {
-    auto* l = new QLabel(FromSystemText(text), this);
-    l->setWordWrap(true);
-    layout->addWidget(l);
-  };
-  label(HgtToGpxDialog::kCurio);
+  AddHint(layout, HgtToGpxDialog::kCurio, this);
   m_source = SourceFileBox(QStringLiteral("Source SRTM  *.hgt  file."), QStringLiteral("&Browse..."), m_prompt,
                            HgtToGpxDialog::kSourceFilter, this);
   // The overwrite question is asked when converting.
@@ -50,7 +44,7 @@ CDlgConvertHGT_GPX::CDlgConvertHGT_GPX(HgtToGpxDialog& model, UserPrompt& prompt
   m_range = number("Contour height range.", model.contourRange);
   m_step = number("Contour step.", model.step);
   layout->addLayout(numbers);
-  label(HgtToGpxDialog::kHint);
+  AddHint(layout, HgtToGpxDialog::kHint, this);
 
   m_convert = new QPushButton(QStringLiteral("&Convert"), this);
   m_convert->setAutoDefault(false);

@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,12 +20,7 @@ DlgSpeedcam::DlgSpeedcam(SpeedcamDialog& model, UserPrompt& prompt, QWidget* par
   setWindowTitle(FromSystemText(SpeedcamDialog::kTitle));
   setMinimumWidth(480);
   auto* layout = new QVBoxLayout(this);
-  auto label = [this, layout](const char* text) {
-    auto* l = new QLabel(FromSystemText(text), this);
-    l->setWordWrap(true);
-    layout->addWidget(l);
-  };
-  label(SpeedcamDialog::kIntro);
+  AddHint(layout, SpeedcamDialog::kIntro, this);
   m_source = SourceFileBox(QStringLiteral("Source OSM file"), QStringLiteral("&Browse"), m_prompt,
                            SpeedcamDialog::kSourceFilter, this);
   // The overwrite question is asked when extracting.
@@ -36,8 +30,8 @@ DlgSpeedcam::DlgSpeedcam(SpeedcamDialog& model, UserPrompt& prompt, QWidget* par
   m_destination->SetText(model.destination);
   layout->addWidget(m_source);
   layout->addWidget(m_destination);
-  label(SpeedcamDialog::kTypesHint);
-  label(SpeedcamDialog::kTimeHint);
+  AddHint(layout, SpeedcamDialog::kTypesHint, this);
+  AddHint(layout, SpeedcamDialog::kTimeHint, this);
 
   m_rovex = new QPushButton(QStringLiteral("Extract to ROVEX file"), this);
   m_igo = new QPushButton(QStringLiteral("Extract to IGO file"), this);
